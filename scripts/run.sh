@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Lomarin and starts the desktop program on the bundled sample library.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+build=${LOMARIN_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+if [ -x "$build/app/lomarin" ]; then
+  exec "$build/app/lomarin" "$@"
+fi
+echo "The desktop program is not built yet; lomarin-cli is at $build/tools/cli/lomarin-cli."
