@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "cp874.h"
+#include "textlines.h"
+#include "thaicollation.h"
 #include "thaidigits.h"
 
 using namespace lomarin;
@@ -55,4 +57,30 @@ TEST(ThaiDigits, WritesAndReadsBack) {
   EXPECT_EQ(ArabicDigits("\xF1\xF2"), "12");
   EXPECT_EQ(ArabicDigits(""), "");
   for (int n : {0, 7, 10, 999, 1300, 123456789}) EXPECT_EQ(ArabicDigits(ThaiDigits(n)), std::to_string(n));
+}
+
+TEST(TextLines, SplitAtCrLfOnly) {
+  const struct {
+    std::string text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\n\r\n", {"a", ""}},
+      {"a\rb\nc\r\nd", {"a\rb\nc", "d"}},
+      {"\r\n", {""}},
+      {"x\r", {"x\r"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
+}
+
+TEST(ThaiCollation, DigitsBeforeThaiAndCaseRules) {
+  std::string ka, kho;
+  ASSERT_TRUE(Utf8ToCp874("กา", ka));
+  ASSERT_TRUE(Utf8ToCp874("ขา", kho));
+  EXPECT_LT(ThaiCompare("10|x", ka, CaseRule::Insensitive), 0);
+  EXPECT_LT(ThaiCompare(ka, kho, CaseRule::Sensitive), 0);
+  EXPECT_EQ(ThaiCompare("abc", "ABC", CaseRule::Insensitive), 0);
+  EXPECT_NE(ThaiCompare("abc", "ABC", CaseRule::Sensitive), 0);
 }
