@@ -64,7 +64,10 @@ bool ReadPakMember(const ByteSource& archive, std::string_view memberName, std::
   if (offset < 0 || packed < 0 || static_cast<uint64_t>(offset) + static_cast<uint64_t>(packed) > fileSize - dataStart) {
     Damaged(archive, memberName, "data lies outside the file");
   }
-  if (unpacked < 0 || unpacked > kMaxUnpackedSize) {
+  // LZO1X spends at least one byte per 255 bytes of output, so anything that claims more
+  // is damage; this keeps a damaged entry from making us allocate hundreds of megabytes.
+  const long long lzoLimit = 256LL * packed + 1024;
+  if (unpacked < 0 || unpacked > kMaxUnpackedSize || unpacked > lzoLimit) {
     Damaged(archive, memberName, "unpacked size " + std::to_string(unpacked) + " is out of range");
   }
 

@@ -97,6 +97,8 @@ TEST(ExtractPakMember, DamagedArchivesRaiseNamedErrors) {
       {"packed past end", [&](std::string& a) { SetField(a, entryA + 20, 1 << 20); }, "outside the file"},
       {"negative packed", [&](std::string& a) { SetField(a, entryA + 20, -1); }, "outside the file"},
       {"huge unpacked", [&](std::string& a) { SetField(a, entryA + 24, 0x7fffffff); }, "out of range"},
+      {"more than the packed bytes can hold", [&](std::string& a) { SetField(a, entryA + 24, 1 << 24); },
+       "out of range"},
       {"negative unpacked", [&](std::string& a) { SetField(a, entryA + 24, -7); }, "out of range"},
       {"unpacked too big", [&](std::string& a) { SetField(a, entryA + 24, 3005); }, "does not decompress"},
       {"unpacked too small", [&](std::string& a) { SetField(a, entryA + 24, 100); }, "does not decompress"},
