@@ -1,0 +1,119 @@
+#include "tablecache.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <mutex>
+#include <unordered_map>
+
+#include "bytesource.h"
+#include "fileerror.h"
+#include "fileio.h"
+#include "uunpak.h"
+
+namespace lomarin {
+namespace {
+
+// More entries than every table of a few libraries: beyond it, start afresh.
+constexpr size_t kMaxEntries = 1024;
+
+struct FileStamp {
+  uint64_t size = 0;
+  int64_t mtimeNs = 0;
+  uint64_t inode = 0;
+  uint64_t device = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw FileError::CannotOpen(path);
+  return {static_cast<uint64_t>(st.st_size),
+          static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          static_cast<uint64_t>(st.st_ino), static_cast<uint64_t>(st.st_dev)};
+}
+
+struct Entry {
+  FileStamp stamp;
+  std::shared_ptr<const void> table;
+};
+
+struct Cache {
+  std::mutex mutex;
+  bool enabled = true;
+  std::unordered_map<std::string, Entry> entries;
+};
+
+Cache& TheCache() {
+  static Cache cache;
+  return cache;
+}
+
+std::string ReadTableBytes(const std::string& path, const std::string* member) {
+  if (!member) return ReadWholeFile(path);
+  std::string bytes;
+  ExtractPakMember(path, *member, bytes);  // absent: stays empty
+  return bytes;
+}
+
+bool CacheEnabled() {
+  std::lock_guard lock(TheCache().mutex);
+  return TheCache().enabled;
+}
+
+}  // namespace
+
+namespace detail {
+
+std::shared_ptr<const void> CachedTable(const std::string& path, const std::string* member, std::type_index type,
+                                        const ErasedDecoder& decode) {
+  Cache& cache = TheCache();
+  std::unique_lock lock(cache.mutex);
+  if (!cache.enabled) {
+    lock.unlock();
+    return decode(ReadTableBytes(path, member));
+  }
+  std::string key = path;
+  key += '\0';
+  key += member ? "M" + *member : std::string("F");
+  key += '\0';
+  key += type.name();
+
+  // The stamp is taken before the read: a file changed in between is read again next time.
+  const FileStamp stamp = StampOf(path);
+  const auto found = cache.entries.find(key);
+  if (found != cache.entries.end() && found->second.stamp == stamp) return found->second.table;
+
+  std::shared_ptr<const void> table = decode(ReadTableBytes(path, member));
+  if (cache.entries.size() >= kMaxEntries) cache.entries.clear();
+  cache.entries[std::move(key)] = Entry{stamp, table};
+  return table;
+}
+
+}  // namespace detail
+
+FlatRange ReadFlatRange(const std::string& path, uint64_t offset, uint64_t length) {
+  FlatRange range;
+  if (CacheEnabled()) {
+    range.owner = CachedFileTable<std::string>(path, KeepTableBytes);
+    const uint64_t start = std::min<uint64_t>(offset, range.owner->size());
+    range.bytes = std::string_view(*range.owner).substr(start, std::min(length, range.owner->size() - start));
+    return range;
+  }
+  const FileSource file(path);
+  const uint64_t start = std::min(offset, file.Size());
+  std::string bytes(std::min(length, file.Size() - start), '\0');
+  if (!file.ReadAt(start, bytes.size(), bytes.data())) throw FileError::CannotOpen(path);
+  range.owner = std::make_shared<const std::string>(std::move(bytes));
+  range.bytes = *range.owner;
+  return range;
+}
+
+void SetTableCacheEnabled(bool enabled) {
+  Cache& cache = TheCache();
+  std::lock_guard lock(cache.mutex);
+  cache.enabled = enabled;
+  if (!enabled) cache.entries.clear();
+}
+
+}  // namespace lomarin
