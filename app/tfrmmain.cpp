@@ -1,0 +1,239 @@
+#include "tfrmmain.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "attaproc.h"
+#include "desktoplayout.h"
+#include "documentcode.h"
+#include "fileio.h"
+#include "hint.h"
+#include "lomarinapplication.h"
+#include "myrichedit.h"
+#include "tfrmbodyhcnt.h"
+#include "thaifonts.h"
+#include "textlines.h"
+#include "tipiproc.h"
+
+namespace lomarin {
+namespace {
+
+const QColor kDesktopColour(209, 197, 179);
+const QColor kStatusColour(61, 40, 14);
+
+}  // namespace
+
+TfrmMain::TfrmMain(std::string dataFolder, QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("frmMain"));
+  DataFolder = std::move(dataFolder);
+  setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+  imgMainPage = new QLabel(this);
+  imgMainPage->setObjectName(QStringLiteral("imgMainPage"));
+  imgMainPage->hide();
+
+  lbStatus = new QLabel(this);
+  lbStatus->setObjectName(QStringLiteral("lbStatus"));
+  lbStatus->setAlignment(Qt::AlignCenter);
+  QFont statusFont = PixelFont(QStringLiteral("IrisUPC"), 29, true);
+  statusFont.setItalic(true);
+  lbStatus->setFont(statusFont);
+  QPalette statusColours = lbStatus->palette();
+  statusColours.setColor(QPalette::WindowText, kStatusColour);
+  lbStatus->setPalette(statusColours);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(100);
+  connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+  Timer1->start();
+  Timer2 = new QTimer(this);
+  Timer2->setInterval(1);
+  connect(Timer2, &QTimer::timeout, this, &TfrmMain::Timer2Timer);
+
+  // Leaving the program, until the key commands and the main menu come with their own.
+  auto* exitKey = new QShortcut(QKeySequence(Qt::Key_F12), this);
+  connect(exitKey, &QShortcut::activated, this, [this] {
+    if (ConfirmExit()) LeaveProgram();
+  });
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FormShow();
+}
+
+void TfrmMain::FormShow() {
+  if (const QScreen* s = screen()) setGeometry(s->geometry());
+  setWindowTitle(QApplication::applicationName());
+  const QRect page = PageImageRect(size());
+  imgMainPage->setGeometry(page);
+  imgMainPage->setAutoFillBackground(true);
+  QPalette pageColours = imgMainPage->palette();
+  pageColours.setColor(QPalette::Window, kDesktopColour);
+  imgMainPage->setPalette(pageColours);
+  lbStatus->setGeometry(0, height() - 38, width(), 38);
+  update();
+}
+
+void TfrmMain::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (TileBitmap.isNull()) {
+    painter.fillRect(rect(), kDesktopColour);
+    return;
+  }
+  for (int y = 0; y < height(); y += TileBitmap.height()) {
+    for (int x = 0; x < width(); x += TileBitmap.width()) painter.drawPixmap(x, y, TileBitmap);
+  }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  // FormCloseQuery: only a confirmed exit closes the desktop.
+  if (CloseConfirmed) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TfrmMain::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    ShowStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TfrmMain::ShowStatusHint(const QString& hint) { lbStatus->setText(LongHint(hint)); }
+
+bool TfrmMain::ConfirmExit() {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("คำยืนยัน"), QStringLiteral("ต้องการออกจากโปรแกรมหรือไม่?"),
+                  QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(QStringLiteral("ใช่"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("ไม่"), QMessageBox::NoRole);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+void TfrmMain::LeaveProgram() {
+  CloseConfirmed = true;
+  close();
+  QApplication::quit();
+}
+
+void TfrmMain::Timer1Timer() {
+  Timer1->stop();
+  if (m_startupRequest) {
+    RequestCode = m_startupRequest->code;
+    RequestArg = m_startupRequest->entry;
+    try {
+      ProcessDocumentRequest();
+    } catch (const std::exception& e) {
+      // The start-up goes on to the desktop whatever the request met.
+      LomarinApplication::ReportError(QString::fromUtf8(e.what()));
+    }
+  }
+  ReturnToDesktop();
+}
+
+void TfrmMain::Timer2Timer() {
+  // The main menu opens here once it exists.
+  Timer2->stop();
+}
+
+void TfrmMain::ProcessDocumentRequest() {
+  SearchFailed = false;
+  WindowList.Sort();
+  std::string currentKey;
+  // The catalogue, the intro scroll, the other books and the search results open here
+  // as their windows come; until then their codes open nothing.
+  if (RequestCode >= 0 && RequestCode <= 0x01FFFF) {
+    currentKey = OpenNumberedVolume(RequestKind(RequestCode), RequestIndex(RequestCode));
+  }
+  if (!currentKey.empty()) {
+    SearchText.clear();
+    WindowList.Sort();
+    CurrentIndex = WindowList.IndexOf(currentKey);
+  }
+}
+
+std::string TfrmMain::OpenNumberedVolume(int kind, int index) {
+  const bool atthakatha = kind == kKindAtthakatha;
+  SearchInAtthakatha = atthakatha;
+  const std::vector<std::string> titles =
+      SplitLines(ReadWholeFile(DataFolder + (atthakatha ? "bible/atta.lst" : "bible/tripi.lst")));
+  if (index >= static_cast<int>(titles.size())) return {};
+  const std::string key = std::to_string(RequestCode) + "|" + titles[static_cast<size_t>(index)];
+  const int volume = index + 1;
+  const auto contentsLine = [&](int entry) {
+    return atthakatha ? AtthakathaContentsLine(volume, entry) : TipitakaContentsLine(volume, entry);
+  };
+
+  const int found = WindowList.IndexOf(key);
+  if (found < 0) {
+    imgMainPage->show();
+    TfrmBodyHCNT* view = PlaceNewNumberedView();
+    if (atthakatha) {
+      SetAtthakathaFolder(DataFolder + "bible/");
+      LoadAtthakathaText(volume, *view->reBody);
+    } else {
+      SetTipitakaFolder(DataFolder + "bible/");
+      LoadTipitakaText(volume, *view->reBody);
+    }
+    CurrentIndex = WindowList.Append(key, view);
+    view->DocumentKey = key;
+    view->DocumentCode = RequestCode;
+    view->ConfigureForKind();
+    view->show();
+    view->reBody->setFocus();
+    if (RequestArg > -1) MoveToContentsEntry(view, contentsLine(RequestArg), 2);
+    return key;
+  }
+  CurrentIndex = found;
+  auto* view = qobject_cast<TfrmBodyHCNT*>(WindowList.At(found).view);
+  if (view == nullptr) return {};
+  view->raise();
+  view->reBody->setFocus();
+  if (RequestArg > -1) MoveToContentsEntry(view, contentsLine(RequestArg), 1);
+  return view->DocumentKey;
+}
+
+TfrmBodyHCNT* TfrmMain::PlaceNewNumberedView() {
+  auto* view = new TfrmBodyHCNT(*this, this);
+  view->setGeometry(ViewRect(imgMainPage->geometry()));
+  return view;
+}
+
+void TfrmMain::MoveToContentsEntry(TfrmBodyHCNT* view, int line, int scrolls) {
+  view->reBody->SetSelStart(view->reBody->RowStartByte(line));
+  for (int i = 0; i < scrolls; ++i) view->reBody->ScrollToRow(line);
+}
+
+void TfrmMain::ReturnToDesktop() {
+  imgMainPage->setVisible(!WindowList.Empty());
+  if (ViewClosed && !WindowList.Empty()) {
+    const QRect page = imgMainPage->geometry();
+    const int height = page.height() - 100;
+    const int top = page.top() + (page.height() - height) / 2;
+    CurrentIndex = ReturnViewIndex(WindowList.Count(), CurrentIndex, ReturnIndex);
+    DocumentView* view = WindowList.At(CurrentIndex).view;
+    view->hide();
+    view->setGeometry(view->x(), top, view->width(), height);
+    view->PartnerIndex = -1;
+    view->show();
+    view->raise();
+  }
+  ViewClosed = false;
+  if (WindowList.Empty()) {
+    CurrentIndex = -1;
+    Timer2->start();
+  }
+}
+
+}  // namespace lomarin

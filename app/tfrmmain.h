@@ -1,0 +1,66 @@
+// TfrmMain: the desktop. One frameless full-screen window that paints the tiled
+// background, lays out the page image on which every document view is placed, shows the
+// long part of the current hint in its status line and refuses every close that was not
+// confirmed. It holds the state the views share (Desktop) and runs every document
+// request: ProcessDocumentRequest opens or activates a document, ReturnToDesktop brings a
+// view forward after another closed, or starts the menu timer when none is left.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+#include "commandline.h"
+#include "desktop.h"
+
+class QLabel;
+class QTimer;
+
+namespace lomarin {
+
+class TfrmBodyHCNT;
+
+class TfrmMain : public QWidget, public Desktop {
+  Q_OBJECT
+
+ public:
+  explicit TfrmMain(std::string dataFolder, QWidget* parent = nullptr);
+
+  void ProcessDocumentRequest() override;
+  void ReturnToDesktop() override;
+
+  // A request issued once the start-up timer has ticked (the --open option).
+  void SetStartupRequest(const OpenRequest& request) { m_startupRequest = request; }
+
+  // The exit confirmation: a two-button question; true when "ใช่" was chosen.
+  bool ConfirmExit();
+  // After a confirmed exit: the desktop closes (and frees every view) and the program ends.
+  void LeaveProgram();
+
+  QWidget* imgMainPage = nullptr;
+  QLabel* lbStatus = nullptr;
+  QTimer* Timer1 = nullptr;  // the start-up tick
+  QTimer* Timer2 = nullptr;  // the one-shot menu timer
+  QPixmap TileBitmap;        // the background tile; none without the resource library
+  bool CloseConfirmed = false;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void FormShow();
+  void Timer1Timer();
+  void Timer2Timer();
+  void ShowStatusHint(const QString& hint);
+  // Kinds 0 and 1; answers the key of the document opened or activated, or "".
+  std::string OpenNumberedVolume(int kind, int index);
+  TfrmBodyHCNT* PlaceNewNumberedView();
+  void MoveToContentsEntry(TfrmBodyHCNT* view, int line, int scrolls);
+
+  std::optional<OpenRequest> m_startupRequest;
+};
+
+}  // namespace lomarin

@@ -1,0 +1,40 @@
+// The desktop state every view shares (the data folder, the window list, the current
+// document, the query) and the two operations through which documents open and close.
+// TfrmMain is the one desktop; views hold a reference to it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "windowlist.h"
+
+namespace lomarin {
+
+class Desktop {
+ public:
+  // The data folder, ending in "/"; every data file is named relative to it.
+  std::string DataFolder;
+  int32_t RequestCode = 0;
+  int32_t RequestArg = -1;
+  // Position of the document opened or activated last; -1 when none is open.
+  int32_t CurrentIndex = -1;
+  DocumentWindowList WindowList;
+  // The query, and the text last selected in a reader (code page 874).
+  std::string SearchText;
+  int32_t SearchVolumeChoice = 999;
+  bool SearchTogether = false;
+  bool SearchFailed = false;
+  // Which collection the readers' search state refers to.
+  bool SearchInAtthakatha = false;
+  // Handed over by a closing view to ReturnToDesktop.
+  int32_t ReturnIndex = -1;
+  bool ViewClosed = false;
+
+  virtual void ProcessDocumentRequest() = 0;
+  virtual void ReturnToDesktop() = 0;
+
+ protected:
+  ~Desktop() = default;
+};
+
+}  // namespace lomarin

@@ -1,0 +1,364 @@
+#include "tfrmbodyhcnt.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QToolButton>
+#include <charconv>
+#include <stdexcept>
+
+#include "desktop.h"
+#include "documentcode.h"
+#include "hint.h"
+#include "myrichedit.h"
+#include "positiontracking.h"
+#include "qtcp874.h"
+#include "thaidigits.h"
+#include "thaifonts.h"
+#include "tstatusbar.h"
+
+namespace lomarin {
+namespace {
+
+const QColor kFormColour(249, 233, 193);
+const QColor kTextColour(252, 241, 211);
+const QColor kTitleColour(101, 75, 10);
+const QColor kGutterColour(155, 117, 15);
+const QColor kLineNumberColour(202, 202, 255);
+
+constexpr int kStatusBarHeight = 30;
+constexpr int kPageLabelPanel = 1;
+constexpr int kItemLabelPanel = 2;
+
+QToolButton* NewButton(QWidget* parent, const QString& objectName, const QIcon& icon, const QString& hint) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(objectName);
+  button->setAutoRaise(true);
+  button->setIcon(icon);
+  button->setIconSize(QSize(20, 20));
+  SetHint(button, hint);
+  return button;
+}
+
+QLabel* NewNumber(QWidget* parent, const QString& objectName, const QString& hint) {
+  auto* number = new QLabel(QStringFromCp874(ThaiDigits(0) + ThaiDigits(0) + ThaiDigits(0) + ThaiDigits(0)), parent);
+  number->setObjectName(objectName);
+  number->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 24, true));
+  QPalette colours = number->palette();
+  colours.setColor(QPalette::WindowText, Qt::blue);
+  colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+  number->setPalette(colours);
+  number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  number->resize(60, 36);
+  SetHint(number, hint);
+  return number;
+}
+
+QLineEdit* NewNumberEdit(QWidget* parent, const QString& objectName) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(objectName);
+  edit->setMaxLength(4);
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]{0,4}")), edit));
+  edit->setFont(PixelFont(QStringLiteral("Arial"), 13, true));
+  edit->resize(45, 21);
+  edit->hide();
+  return edit;
+}
+
+// The integer a number edit holds, blanks trimmed at both ends; an edit without one is
+// the user's error and ends the jump with the conversion's message.
+int EditNumber(const QLineEdit* edit) {
+  const std::string text = edit->text().trimmed().toStdString();
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    throw std::invalid_argument("'" + text + "' is not a valid integer value");
+  }
+  return value;
+}
+
+}  // namespace
+
+TfrmBodyHCNT::TfrmBodyHCNT(Desktop& desktop, QWidget* parent) : DocumentView(parent), m_desktop(desktop) {
+  setObjectName(QStringLiteral("frmBodyHCNT"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kFormColour);
+  setPalette(colours);
+  setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27));
+
+  CreateTitleBar();
+
+  reBody = new TMyRichEdit(this);
+  reBody->setObjectName(QStringLiteral("reBody"));
+  QPalette textColours = reBody->palette();
+  textColours.setColor(QPalette::Base, kTextColour);
+  // The selection stays visible when the view loses the focus.
+  textColours.setColor(QPalette::Inactive, QPalette::Highlight, textColours.color(QPalette::Active, QPalette::Highlight));
+  textColours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                       textColours.color(QPalette::Active, QPalette::HighlightedText));
+  reBody->setPalette(textColours);
+  reBody->setFrameShadow(QFrame::Raised);
+  reBody->SetShowGutter(false);
+  reBody->SetThaiStyleLineNumber(false);
+  reBody->SetGutterColor(kGutterColour);
+  reBody->SetLineNumberColor(kLineNumberColour);
+  connect(reBody, &TMyRichEdit::OnVScroll, this, &TfrmBodyHCNT::reBodyVScroll);
+  connect(reBody, &QPlainTextEdit::selectionChanged, this, &TfrmBodyHCNT::reBodySelectionChange);
+
+  CreateStatusBar();
+  CreatePopupMenu();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Panel1);
+  layout->addWidget(reBody, 1);
+  layout->addWidget(stbar);
+}
+
+void TfrmBodyHCNT::CreateTitleBar() {
+  Panel1 = new QWidget(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setFixedHeight(47);
+  lbBookName = new QLabel(Panel1);
+  lbBookName->setObjectName(QStringLiteral("lbBookName"));
+  lbBookName->setFont(PixelFont(QStringLiteral("EucrosiaUPC"), 21, true));
+  lbBookName->setAutoFillBackground(true);
+  QPalette titleColours = lbBookName->palette();
+  titleColours.setColor(QPalette::Window, kTitleColour);
+  titleColours.setColor(QPalette::WindowText, Qt::yellow);
+  lbBookName->setPalette(titleColours);
+  lbBookName->setContentsMargins(8, 0, 8, 0);
+
+  pnFunc = new QWidget(Panel1);
+  pnFunc->setObjectName(QStringLiteral("pnFunc"));
+  pnFunc->setFixedWidth(127);
+  QStyle* s = style();
+  btnCopyText = NewButton(pnFunc, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+                          QStringLiteral("คัดลอกข้อความ"));
+  btnCopyText->setEnabled(false);
+  btnPrint = NewButton(pnFunc, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
+                       QStringLiteral("พิมพ์"));
+  btnClose = NewButton(pnFunc, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
+                       QStringLiteral("ปิดคัมภีร์"));
+  connect(btnCopyText, &QToolButton::clicked, this, [this] { reBody->copy(); });
+  connect(btnClose, &QToolButton::clicked, this, &TfrmBodyHCNT::btnCloseClick);
+  auto* buttons = new QHBoxLayout(pnFunc);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->setSpacing(0);
+  for (QToolButton* b : {btnCopyText, btnPrint, btnClose}) {
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    buttons->addWidget(b);
+  }
+
+  auto* row = new QHBoxLayout(Panel1);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(lbBookName, 1);
+  row->addWidget(pnFunc);
+}
+
+void TfrmBodyHCNT::CreateStatusBar() {
+  stbar = new TStatusBar({{250, {}, false},
+                          {100, QStringLiteral("หน้า"), true},
+                          {100, QStringLiteral("ข้อ"), true},
+                          {238, {}, false}},
+                         this);
+  stbar->setObjectName(QStringLiteral("stbar"));
+  stbar->setFixedHeight(kStatusBarHeight);
+  stbar->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 21, true));
+  stbar->DrawPanel = [this](QPainter& painter, int panel, const QRect& rect) { stbarDrawPanel(painter, panel, rect); };
+
+  QStyle* s = style();
+  btnBookSwitch = NewButton(stbar, QStringLiteral("btnBookSwitch"), s->standardIcon(QStyle::SP_FileDialogListView),
+                            QStringLiteral("ดูคัมภีร์ที่เปิดอยู่"));
+  btnSearch = NewButton(stbar, QStringLiteral("btnSearch"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+                        QStringLiteral("ค้นหา"));
+  btnContentOpen = NewButton(stbar, QStringLiteral("btnContentOpen"),
+                             s->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("เปิดสารบัญ"));
+  ImageList1[0] = s->standardIcon(QStyle::SP_ArrowForward);
+  ImageList1[1] = s->standardIcon(QStyle::SP_ArrowBack);
+  btnT_ASwitch = NewButton(stbar, QStringLiteral("btnT_ASwitch"), ImageList1[0], QString());
+
+  stPage = NewNumber(stbar, QStringLiteral("stPage"), QStringLiteral("คลิ๊กเพื่อเปลี่ยนหมายเลขหน้าในอรรถกถา"));
+  stNum = NewNumber(stbar, QStringLiteral("stNum"), QStringLiteral("คลิ๊กเพื่อเปลี่ยนหมายเลขข้อในพระไตรปิฎก"));
+  stNum->setCursor(Qt::PointingHandCursor);
+  edNum = NewNumberEdit(stbar, QStringLiteral("edNum"));
+  edPage = NewNumberEdit(stbar, QStringLiteral("edPage"));
+  for (QObject* watched : {static_cast<QObject*>(stPage), static_cast<QObject*>(stNum),
+                           static_cast<QObject*>(edNum), static_cast<QObject*>(edPage)}) {
+    watched->installEventFilter(this);
+  }
+}
+
+void TfrmBodyHCNT::CreatePopupMenu() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  imnLink = PopupMenu1->addAction(QStringLiteral("เทียบ"));
+  N4 = PopupMenu1->addAction(QStringLiteral("ค้นหา"));
+  PopupMenu1->addSeparator();
+  pimCopy = PopupMenu1->addAction(QStringLiteral("คัดลอกข้อความ"));
+  pimSelPrint = PopupMenu1->addAction(QStringLiteral("พิมพ์ข้อความที่เลือกไว้"));
+  PopupMenu1->addSeparator();
+  N2 = PopupMenu1->addAction(QStringLiteral("เลือกทั้งหมด"));
+  connect(pimCopy, &QAction::triggered, reBody, &QPlainTextEdit::copy);
+  connect(N2, &QAction::triggered, this, &TfrmBodyHCNT::N2Click);
+  reBody->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(reBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    PopupMenu1Popup();
+    PopupMenu1->exec(reBody->mapToGlobal(at));
+  });
+}
+
+int TfrmBodyHCNT::Kind() const { return RequestKind(DocumentCode); }
+
+int TfrmBodyHCNT::Volume() const { return RequestIndex(DocumentCode) + 1; }
+
+void TfrmBodyHCNT::ConfigureForKind() {
+  if (Kind() == kKindTipitaka) {
+    SetHint(btnT_ASwitch, QStringLiteral("เทียบอรรถกถา"));
+    btnT_ASwitch->setIcon(ImageList1[0]);
+    SetHint(stPage, QStringLiteral("คลิ๊กเพื่อเปลี่ยนหมายเลขหน้าในพระไตรปิฎก"));
+  } else if (Kind() == kKindAtthakatha) {
+    SetHint(btnT_ASwitch, QStringLiteral("เทียบพระไตรปิฎก"));
+    stbar->SetPanelWidth(kItemLabelPanel, 0);
+    stNum->hide();
+    btnT_ASwitch->setIcon(ImageList1[1]);
+  }
+  stPage->setCursor(Qt::PointingHandCursor);
+  PartnerIndex = -1;
+}
+
+void TfrmBodyHCNT::showEvent(QShowEvent* event) {
+  DocumentView::showEvent(event);
+  FormShow();
+}
+
+void TfrmBodyHCNT::FormShow() {
+  lbBookName->setText(QStringFromCp874(TitleOfKey(DocumentKey)));
+  const int buttonHeight = stbar->height() - 4;
+  int x = 3;
+  for (QToolButton* button : {btnBookSwitch, btnSearch, btnContentOpen, btnT_ASwitch}) {
+    button->setGeometry(x, 3, buttonHeight + 20, buttonHeight);
+    x += buttonHeight + 20;
+  }
+  const int pageX = stbar->PanelAt(0).width + 25;
+  const int itemX = stbar->PanelAt(0).width + stbar->PanelAt(1).width + 25;
+  stPage->move(pageX, -3);
+  stNum->move(itemX, -3);
+  edNum->move(itemX, 5);
+  edPage->move(pageX, 5);
+  edNum->hide();
+  edPage->hide();
+  reBodyVScroll();
+  reBody->setFocus();
+}
+
+void TfrmBodyHCNT::stbarDrawPanel(QPainter& painter, int panel, const QRect& rect) {
+  QFont font = stbar->font();
+  font.setPointSize(14);
+  painter.setFont(font);
+  painter.setPen(Qt::blue);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, stbar->PanelAt(panel).text);
+}
+
+void TfrmBodyHCNT::reBodyVScroll() {
+  if (reBody->LineCount() == 0) return;
+  const TrackedPosition shown = TrackPosition(m_desktop.DataFolder, Kind(), Volume(), reBody->FirstVisibleRow());
+  stPage->setText(QStringFromCp874(ThaiDigits(shown.page)));
+  if (shown.item) stNum->setText(QStringFromCp874(ThaiDigits(*shown.item)));
+  if (shown.header) {
+    stbar->SetPanelWidth(kItemLabelPanel, 400);
+    stbar->SetPanelText(kItemLabelPanel, QStringFromCp874(*shown.header));
+  }
+  if (shown.compareVisible) btnT_ASwitch->setVisible(*shown.compareVisible);
+}
+
+void TfrmBodyHCNT::reBodySelectionChange() {
+  const bool selected = reBody->SelLength() > 0;
+  btnCopyText->setEnabled(selected);
+  m_desktop.SearchText = reBody->SelectedBytes();
+}
+
+void TfrmBodyHCNT::PopupMenu1Popup() {
+  const bool selected = reBody->SelLength() > 0;
+  pimCopy->setEnabled(selected);
+  pimSelPrint->setEnabled(selected);
+}
+
+void TfrmBodyHCNT::N2Click() { reBody->selectAll(); }
+
+void TfrmBodyHCNT::btnCloseClick() {
+  m_desktop.ReturnIndex = PartnerIndex;
+  m_desktop.ViewClosed = true;
+  m_desktop.WindowList.DeleteKey(DocumentKey);
+  m_desktop.ReturnToDesktop();
+  m_desktop.SearchText.clear();
+  close();
+}
+
+void TfrmBodyHCNT::stNumClick() {
+  stNum->hide();
+  edNum->setText(QString::fromStdString(ArabicDigits(Cp874FromQString(stNum->text()))));
+  edNum->show();
+  edNum->setFocus();
+  edNum->selectAll();
+}
+
+void TfrmBodyHCNT::stPageClick() {
+  if (Kind() != kKindTipitaka && Kind() != kKindAtthakatha && Kind() != kKindSearchResults) return;
+  stPage->hide();
+  edPage->setText(QString::fromStdString(ArabicDigits(Cp874FromQString(stPage->text()))));
+  edPage->show();
+  edPage->setFocus();
+  edPage->selectAll();
+}
+
+void TfrmBodyHCNT::JumpFromEdit(QLineEdit* edit) {
+  const int n = EditNumber(edit);
+  if (edit == edNum) {
+    if (const std::optional<int> line = ItemJumpLine(m_desktop.DataFolder, Volume(), n)) {
+      JumpToLine(stNum, edNum, n, *line);
+    }
+  } else if (const std::optional<int> line = PageJumpLine(m_desktop.DataFolder, Kind(), Volume(), n)) {
+    JumpToLine(stPage, edPage, n, *line);
+  }
+}
+
+void TfrmBodyHCNT::JumpToLine(QLabel* number, QLineEdit* edit, int shown, int line) {
+  number->setText(QStringFromCp874(ThaiDigits(shown)));
+  number->show();
+  reBody->ScrollToRow(line);
+  // Hidden first, so the focus leaving it is not taken for another Enter.
+  edit->hide();
+  reBody->setFocus();
+  reBody->SetSelStart(reBody->RowStartByte(line));
+}
+
+bool TfrmBodyHCNT::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == stNum) stNumClick();
+    if (watched == stPage) stPageClick();
+  } else if (event->type() == QEvent::KeyPress && (watched == edNum || watched == edPage)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      JumpFromEdit(static_cast<QLineEdit*>(watched));
+      return true;
+    }
+  } else if (event->type() == QEvent::FocusOut && (watched == edNum || watched == edPage)) {
+    auto* edit = static_cast<QLineEdit*>(watched);
+    if (!edit->isHidden()) JumpFromEdit(edit);
+  }
+  return DocumentView::eventFilter(watched, event);
+}
+
+}  // namespace lomarin
