@@ -1,5 +1,7 @@
 #include "indexreader.h"
 
+#include <sys/stat.h>
+
 #include "coding.h"
 #include "fileerror.h"
 #include "fileio.h"
@@ -8,6 +10,13 @@
 #include "uunpak.h"
 
 namespace lomarin {
+
+std::string FileStamp(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) throw FileError::CannotOpen(path);
+  return std::to_string(info.st_size) + ":" + std::to_string(info.st_mtim.tv_sec) + "." +
+         std::to_string(info.st_mtim.tv_nsec);
+}
 
 std::vector<std::string> ReadWordList(const std::string& folder) {
   return SplitLines(ReadWholeFile(folder + kWordListFile));

@@ -14,6 +14,10 @@
 
 namespace lomarin {
 
+// Size and modification time of a file, to tell when a file kept in memory changed.
+// Raises FileError::CannotOpen(path) when there is no such file.
+std::string FileStamp(const std::string& path);
+
 // The lines of "DIC.SDB" in `folder`.
 std::vector<std::string> ReadWordList(const std::string& folder);
 

@@ -1,0 +1,49 @@
+// The three ways of scanning one volume text (code page 874, CR LF line ends), all
+// anchored on the rarest byte of the query so that the comparisons run only where that
+// byte occurs. Pure functions of the text: the search state runs them volume by volume.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "indexreader.h"
+#include "query.h"
+
+namespace lomarin {
+
+// Where the phrase holding the anchor matches for the anchor occurrence `occurrence`:
+// the candidate start is the occurrence less (anchor position − 1), moved back by 2 when
+// it does not hold the phrase's first byte (a line break assumed before the anchor);
+// comparing steps over a CR and the byte after it. The position of the first text byte
+// that matched, or −1. Never reads outside the text.
+int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view phrase, int anchorPosition);
+
+// Full scan for one phrase: hit positions in ascending order, a position at most once
+// (the back-by-2 rule can reach one start from two anchors), at most `limit` of them.
+std::vector<int32_t> ScanPhrase(std::string_view text, std::string_view phrase, const Anchor& anchor, size_t limit);
+
+// Adjacent phrases: the phrases as consecutive tokens (runs of bytes other than space and
+// tab; line breaks do not end a token). For each match, in text order, `found` gets the
+// position of phrase 0's token and the matched text (tabs as spaces, bytes of 13 or less
+// dropped, cut to 255 bytes); it returns false to stop the scan.
+using AdjacentMatchSink = std::function<bool(int32_t position, std::string&& text)>;
+void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
+                  const AdjacentMatchSink& found);
+
+// Same item or page: every phrase inside one item (page) of `table`, in any order. For
+// each item, at most once and in text order: its number and the offset of each phrase's
+// first occurrence in it.
+struct ItemMatch {
+  uint16_t number = 0;
+  std::vector<int32_t> offsets;
+};
+std::vector<ItemMatch> ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
+                                    const PositionTable& table);
+
+// The matched text of an adjacency hit, as it is kept and shown.
+std::string CleanMatchedText(std::string_view span);
+
+}  // namespace lomarin

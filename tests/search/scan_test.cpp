@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "scan.h"
+
+using namespace lomarin;
+
+namespace {
+
+Anchor AnchorOn(const std::vector<Phrase>& phrases, std::string_view rare) {
+  std::array<int32_t, 256> counts;
+  counts.fill(10000000);
+  int32_t count = 10;
+  for (const char byte : rare) counts[static_cast<unsigned char>(byte)] = count--;
+  return RarestByte(phrases, counts);
+}
+
+struct AdjacentHit {
+  int32_t position;
+  std::string text;
+  friend bool operator==(const AdjacentHit&, const AdjacentHit&) = default;
+};
+
+std::vector<AdjacentHit> Adjacent(std::string_view text, const std::vector<Phrase>& phrases, std::string_view rare) {
+  std::vector<AdjacentHit> hits;
+  ScanAdjacent(text, phrases, AnchorOn(phrases, rare), [&](int32_t position, std::string&& matched) {
+    hits.push_back({position, matched});
+    return true;
+  });
+  return hits;
+}
+
+}  // namespace
+
+TEST(FullScan, AnchorsCandidateStartsAndLineBreaks) {
+  const struct {
+    std::string text;
+    std::string phrase;
+    std::string rare;
+    std::vector<int32_t> hits;
+  } cases[] = {
+      {"xx abc abc", "abc", "b", {3, 7}},
+      {"ab\r\nc", "abc", "c", {0}},       // anchor after the line break: moved back by 2
+      {"a\r\nbc", "abc", "c", {0}},       // the line break inside: stepped over while comparing
+      {"\r\nabc", "abc", "a", {2}},       // a candidate start on the CR records the first matched byte
+      {"bc", "abc", "b", {}},             // a candidate start before the text is no match
+      {"abc", "abc", "q", {}},            // the anchor byte 0 does not occur
+      {"ab\r\nabc", "abc", "b", {4}},
+  };
+  for (const auto& c : cases) {
+    const std::vector<Phrase> phrases = {{c.phrase, kWholeWord}};
+    EXPECT_EQ(ScanPhrase(c.text, c.phrase, AnchorOn(phrases, c.rare), 100), c.hits) << c.text;
+  }
+  // No rarest byte: the anchor is byte 0 at position 0, whose candidate start lies after it.
+  EXPECT_EQ(ScanPhrase(std::string("\0ab", 3), "ab", Anchor{}, 100), (std::vector<int32_t>{1}));
+  EXPECT_EQ(ScanPhrase("abab abab", "ab", AnchorOn({{"ab", kWholeWord}}, "b"), 3).size(), 3u);
+}
+
+TEST(FullScan, TwoAnchorsReachingOneStartRecordItOnce) {
+  // "ab" anchored on b: b at 3 gives start 2 ('\n', moved back to 0); b at 1 gives 0 too.
+  const std::string text = "ab\nb";
+  EXPECT_EQ(ScanPhrase(text, "ab", AnchorOn({{"ab", kWholeWord}}, "b"), 100), (std::vector<int32_t>{0}));
+}
+
+TEST(Adjacency, TokensAndLineBreaks) {
+  const std::vector<Phrase> twoWords = {{"ab", kWholeWord}, {"cd", kWholeWord}};
+  EXPECT_EQ(Adjacent("ab cd  ab\t cd", twoWords, "c"), (std::vector<AdjacentHit>{{0, "ab cd"}, {7, "ab  cd"}}));
+  // A line break does not end a token: "ab\r\ncd" is one token, not two words.
+  EXPECT_EQ(Adjacent("ab\r\ncd", twoWords, "c"), std::vector<AdjacentHit>{});
+  // A token one byte longer than a whole-word phrase does not match.
+  EXPECT_EQ(Adjacent("abx cd ab cdx", twoWords, "c"), std::vector<AdjacentHit>{});
+  // A match spanning a line break inside a token, cleaned of it.
+  EXPECT_EQ(Adjacent("a\r\nb cd", twoWords, "c"), (std::vector<AdjacentHit>{{0, "ab cd"}}));
+  // Prefix and suffix kinds, and a lone asterisk standing for exactly one token.
+  const std::vector<Phrase> kinds = {{"ab", kWordPrefix}, {"", kAnyWord}, {"cd", kWordSuffix}};
+  EXPECT_EQ(Adjacent("abz q xcd ab xcd", kinds, "c"), (std::vector<AdjacentHit>{{0, "abz q xcd"}}));
+  EXPECT_EQ(Adjacent("cd", {{"", kAnyWord}, {"cd", kWholeWord}}, "c"), std::vector<AdjacentHit>{});
+}
+
+TEST(Adjacency, MatchedTextIsCutTo255Bytes) {
+  const std::string longWord(300, 'a');
+  const auto hits = Adjacent(longWord + " cd", {{"a", kWordPrefix}, {"cd", kWholeWord}}, "c");
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(hits[0].text, std::string(255, 'a'));
+}
+
+TEST(Adjacency, TabAnchorEnds) {
+  // The tab is the rarest byte and ends the token before it: the scan must still end.
+  EXPECT_EQ(Adjacent("ab\tcd ab\tcd", {{"ab\tcd", kWholeWord}, {"x", kWholeWord}}, "\t"), std::vector<AdjacentHit>{});
+}
+
+TEST(SameItem, OneRecordPerItemWithFirstOccurrences) {
+  //                      item 1: 0 … 15        item 2: 16 … 27
+  const std::string text = "zz ab cd ab cd  |ab x\r\ny cd";
+  const PositionTable items({{1, 0, 15}, {2, 16, 26}});
+  EXPECT_TRUE(ScanSameItem(text, {{"cd", kWholeWord}, {"zq", kWholeWord}}, Anchor{'c', 1, 0}, items).empty());
+  const std::vector<Phrase> both = {{"cd", kWholeWord}, {"ab", kWholeWord}};
+  const std::vector<ItemMatch> found = ScanSameItem(text, both, Anchor{'c', 1, 0}, items);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].number, 1);
+  EXPECT_EQ(found[0].offsets, (std::vector<int32_t>{6, 3}));
+  EXPECT_EQ(found[1].number, 2);
+  EXPECT_EQ(found[1].offsets, (std::vector<int32_t>{25, 17}));
+  // Inside the item a phrase may run across a line break.
+  const std::vector<ItemMatch> broken = ScanSameItem(text, {{"cd", kWholeWord}, {"xy", kWholeWord}}, Anchor{'y', 2, 1}, items);
+  ASSERT_EQ(broken.size(), 1u);
+  EXPECT_EQ(broken[0].offsets, (std::vector<int32_t>{25, 20}));
+}
+
+TEST(SameItem, MatchStartingBeforeItsAnchorsItemEnds) {
+  // "abc" starts in item 1 and its anchor c lies in item 2: the scan goes on after c
+  // instead of meeting it again for ever.
+  const std::string text = "abc abc";
+  const PositionTable items({{1, 0, 1}, {2, 2, 6}});
+  const std::vector<ItemMatch> found = ScanSameItem(text, {{"abc", kWholeWord}, {"ab", kWholeWord}}, Anchor{'c', 3, 0}, items);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].number, 1);
+  EXPECT_EQ(found[0].offsets, (std::vector<int32_t>{0, 0}));
+  EXPECT_EQ(found[1].number, 2);
+  EXPECT_EQ(found[1].offsets, (std::vector<int32_t>{4, 4}));
+}
