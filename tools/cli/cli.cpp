@@ -12,6 +12,7 @@ namespace {
 const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
       {"extract", RunExtract},
+      {"store", RunStore},
   };
   return commands;
 }
