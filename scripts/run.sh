@@ -5,8 +5,5 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=${LOMARIN_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
-if [ -x "$build/app/lomarin" ]; then
-  exec "$build/app/lomarin" "$@"
-fi
-echo "The desktop program is not built yet; lomarin-cli is at $build/tools/cli/lomarin-cli."
+cmake --build "$build" -j"$(nproc)" --target lomarin
+exec "$build/app/lomarin" "$@"
