@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=${LOMARIN_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target lomarin
+cmake --build "$build" -j"$(nproc)"
 exec "$build/app/lomarin" "$@"
