@@ -13,6 +13,7 @@ const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
       {"extract", RunExtract},
       {"store", RunStore},
+      {"search", RunSearch},
   };
   return commands;
 }

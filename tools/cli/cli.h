@@ -39,5 +39,6 @@ void ExpectArgCount(const std::vector<std::string>& args, size_t n, const char* 
 // The commands, each in its own file.
 int RunExtract(Context& ctx, const std::vector<std::string>& args);
 int RunStore(Context& ctx, const std::vector<std::string>& args);
+int RunSearch(Context& ctx, const std::vector<std::string>& args);
 
 }  // namespace lomarin::cli
