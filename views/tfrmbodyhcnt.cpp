@@ -54,7 +54,7 @@ QLabel* NewNumber(QWidget* parent, const QString& objectName, const QString& hin
   colours.setColor(QPalette::WindowText, Qt::blue);
   colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
   number->setPalette(colours);
-  number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   number->resize(60, 36);
   SetHint(number, hint);
   return number;
