@@ -9,12 +9,14 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <charconv>
 #include <stdexcept>
 
 #include "desktop.h"
 #include "documentcode.h"
+#include "fileerror.h"
 #include "hint.h"
 #include "myrichedit.h"
 #include "positiontracking.h"
@@ -272,8 +274,17 @@ void TfrmBodyHCNT::stbarDrawPanel(QPainter& painter, int panel, const QRect& rec
 }
 
 void TfrmBodyHCNT::reBodyVScroll() {
-  if (reBody->LineCount() == 0) return;
-  const TrackedPosition shown = TrackPosition(m_desktop.DataFolder, Kind(), Volume(), reBody->FirstVisibleRow());
+  if (reBody->LineCount() == 0 || m_trackingFailed) return;
+  TrackedPosition shown;
+  try {
+    shown = TrackPosition(m_desktop.DataFolder, Kind(), Volume(), reBody->FirstVisibleRow());
+  } catch (const std::exception& e) {
+    // Tracking runs on every paint: a table that cannot be read is reported once, from the
+    // event loop rather than from inside the paint, and the numbers stay as they were.
+    m_trackingFailed = true;
+    QTimer::singleShot(0, this, [text = std::string(e.what())] { throw FileError(text); });
+    return;
+  }
   stPage->setText(QStringFromCp874(ThaiDigits(shown.page)));
   if (shown.item) stNum->setText(QStringFromCp874(ThaiDigits(*shown.item)));
   if (shown.header) {

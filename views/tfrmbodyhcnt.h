@@ -86,6 +86,7 @@ class TfrmBodyHCNT : public DocumentView {
   void JumpToLine(QLabel* number, QLineEdit* edit, int shown, int line);
 
   Desktop& m_desktop;
+  bool m_trackingFailed = false;
 };
 
 }  // namespace lomarin

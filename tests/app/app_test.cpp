@@ -1,6 +1,7 @@
 // The desktop: command line, layout, settings, document requests, the window list's
 // rules, ReturnToDesktop and the error report at the event-loop boundary.
 #include <QLabel>
+#include <filesystem>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
@@ -240,6 +241,22 @@ class AppTest : public QObject {
     QStatusTipEvent fromView(close->statusTip());
     QCoreApplication::sendEvent(close, &fromView);
     QCOMPARE(desktop->lbStatus->text(), QString::fromUtf8("ปิดคัมภีร์"));
+  }
+
+  void missingTableIsReportedOnceNotOnEveryPaint() {
+    lomarin::testing::TempDir damaged;
+    lomarin::testing::WriteFixtureLibrary(damaged.Folder());
+    std::filesystem::remove(damaged.Path("bible/TPNDB.PAK"));
+    auto desktop = NewDesktop();
+    desktop->DataFolder = damaged.Folder();
+    Request(*desktop, 0);
+    TfrmBodyHCNT* view = ViewAt(*desktop, 0);
+    QTRY_COMPARE(m_errors.size(), 1);
+    QCOMPARE(m_errors[0], QString::fromStdString("Cannot open file " + damaged.Folder() + "bible/TPNDB.PAK"));
+    view->reBody->ScrollToRow(30);
+    view->repaint();
+    QTest::qWait(20);
+    QCOMPARE(m_errors.size(), 1);
   }
 
   void unhandledErrorIsShownAndTheProgramGoesOn() {
