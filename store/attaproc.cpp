@@ -20,8 +20,8 @@ std::string Archive(const char* name) { return Unit().folder + name; }
 
 std::string Member(int volume, const char* extension) { return VolumeMemberName("ADAT", volume, extension); }
 
-std::shared_ptr<const std::vector<PageRange>> Pages(int volume) {
-  return CachedMemberTable<std::vector<PageRange>>(Archive("ATPDB.PAK"), Member(volume, ".PDB"), DecodePages);
+std::shared_ptr<const PageTable> Pages(int volume) {
+  return CachedMemberTable<PageTable>(Archive("ATPDB.PAK"), Member(volume, ".PDB"), DecodePages);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ int AtthakathaContentsLine(int volume, int entryIndex) {
 
 int AtthakathaPageOfLine(int volume, int line) { return AtthakathaPageWalk(*Pages(volume), line); }
 
-int AtthakathaPageFirstLine(int volume, int page) { return PageFirstLineAt(*Pages(volume), page); }
+int AtthakathaPageFirstLine(int volume, int page) { return PageFirstLineAt(Pages(volume)->records, page); }
 
 std::string AtthakathaPageHeader(int volume, int line) {
   const int page = AtthakathaPageOfLine(volume, line);

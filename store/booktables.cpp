@@ -7,15 +7,45 @@
 
 namespace lomarin {
 
-std::vector<PageRange> DecodePages(std::string&& bytes) {
-  std::vector<PageRange> pages(bytes.size() / 8);
-  for (size_t i = 0; i < pages.size(); ++i) {
-    pages[i] = {DecodeSigned32(bytes.data() + 8 * i), DecodeSigned32(bytes.data() + 8 * i + 4)};
+PageTable MakePageTable(std::vector<PageRange> records, bool indexed) {
+  PageTable table{std::move(records), std::nullopt};
+  if (indexed) {
+    // The walk from record 1 takes a record only when its last line is above 0.
+    std::vector<FirstRangeIndex::Range> ranges;
+    for (size_t i = 1; i < table.records.size(); ++i) {
+      const PageRange& p = table.records[i];
+      ranges.push_back(p.last > 0 ? FirstRangeIndex::Range{p.first, p.last} : FirstRangeIndex::Range{});
+    }
+    table.fromRecordOne.emplace(ranges);
   }
-  return pages;
+  return table;
 }
 
-std::vector<std::string> DecodeLines(std::string&& bytes) { return SplitLines(bytes); }
+std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool) {
+  std::vector<PageRange> records(bytes.size() / 8);
+  for (size_t i = 0; i < records.size(); ++i) {
+    records[i] = {DecodeSigned32(bytes.data() + 8 * i), DecodeSigned32(bytes.data() + 8 * i + 4)};
+  }
+  return records;
+}
+
+PageTable DecodePages(std::string&& bytes, bool kept) {
+  return MakePageTable(DecodePageRecords(std::move(bytes), kept), kept);
+}
+
+ItemSlots DecodeItemSlots(std::string&& bytes, bool kept) {
+  ItemSlots slots{std::move(bytes), std::nullopt};
+  if (kept) {
+    std::vector<FirstRangeIndex::Range> ranges(slots.bytes.size() / 4);
+    for (size_t i = 0; i < ranges.size(); ++i) {
+      ranges[i] = {DecodeFixed16(slots.bytes.data() + 4 * i), DecodeFixed16(slots.bytes.data() + 4 * i + 2)};
+    }
+    slots.index.emplace(ranges);
+  }
+  return slots;
+}
+
+std::vector<std::string> DecodeLines(std::string&& bytes, bool) { return SplitLines(bytes); }
 
 int ContentsLineAt(const std::string& tdb, int entry) {
   if (entry < 0 || static_cast<size_t>(entry) >= tdb.size() / 2) return 0;
@@ -25,11 +55,15 @@ int ContentsLineAt(const std::string& tdb, int entry) {
 namespace {
 
 // The walk over records 1 … count − 1 both numbered collections share.
-int WalkFromRecordOne(const std::vector<PageRange>& pages, int line) {
-  if (pages.empty()) return 0;
-  const int count = static_cast<int>(pages.size());
+int WalkFromRecordOne(const PageTable& pages, int line) {
+  const int count = static_cast<int>(pages.records.size());
+  if (count == 0) return 0;
+  if (pages.fromRecordOne) {
+    const int found = pages.fromRecordOne->Find(line);
+    return found < 0 ? count - 1 : found + 1;
+  }
   for (int i = 1; i < count; ++i) {
-    const PageRange& p = pages[static_cast<size_t>(i)];
+    const PageRange& p = pages.records[static_cast<size_t>(i)];
     if (p.first <= line && line <= p.last && p.last > 0) return i;
   }
   return count - 1;
@@ -37,12 +71,22 @@ int WalkFromRecordOne(const std::vector<PageRange>& pages, int line) {
 
 }  // namespace
 
-int TipitakaPageWalk(const std::vector<PageRange>& pages, int line) {
-  if (!pages.empty() && line <= pages[0].last && pages[0].last != 0) return 0;
+int TipitakaPageWalk(const PageTable& pages, int line) {
+  if (!pages.records.empty() && line <= pages.records[0].last && pages.records[0].last != 0) return 0;
   return WalkFromRecordOne(pages, line);
 }
 
-int AtthakathaPageWalk(const std::vector<PageRange>& pages, int line) { return WalkFromRecordOne(pages, line); }
+int AtthakathaPageWalk(const PageTable& pages, int line) { return WalkFromRecordOne(pages, line); }
+
+int ItemWalk(const ItemSlots& slots, int line) {
+  if (slots.index) return slots.index->Find(line) + 1;
+  const size_t count = slots.bytes.size() / 4;
+  for (size_t i = 0; i < count; ++i) {
+    const char* slot = slots.bytes.data() + 4 * i;
+    if (DecodeFixed16(slot) <= line && line <= DecodeFixed16(slot + 2)) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
 
 int VisuddhiPageWalk(const std::vector<PageRange>& pages, int line) {
   if (pages.empty()) return 0;

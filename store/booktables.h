@@ -4,17 +4,36 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bookfiles.h"
+#include "firstrange.h"
 #include "textlines.h"
 
 namespace lomarin {
 
+// A PDB table: its records and, once cached, the index of the walk from record 1.
+struct PageTable {
+  std::vector<PageRange> records;
+  std::optional<FirstRangeIndex> fromRecordOne;
+};
+PageTable MakePageTable(std::vector<PageRange> records, bool indexed);
+
+// One volume's slots of TPNDB.PAK (cut at the end of the file) and, once cached, the
+// index of the item walk.
+struct ItemSlots {
+  std::string bytes;
+  std::optional<FirstRangeIndex> index;
+};
+
 // Decoders for the table cache (KeepTableBytes is in tablecache.h).
-std::vector<PageRange> DecodePages(std::string&& bytes);  // count = size / 8, a partial record is ignored
-std::vector<std::string> DecodeLines(std::string&& bytes);
+// PDB records: count = size / 8, a partial record is ignored.
+std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool kept);
+PageTable DecodePages(std::string&& bytes, bool kept);
+ItemSlots DecodeItemSlots(std::string&& bytes, bool kept);
+std::vector<std::string> DecodeLines(std::string&& bytes, bool kept);
 
 // TDB[entry], zero-extended; 0 outside the table.
 int ContentsLineAt(const std::string& tdb, int entry);
@@ -24,9 +43,12 @@ int ContentsLineAt(const std::string& tdb, int entry);
 // the last record. Atthakatha: the same without record 0's rule, so 0 only for a table of
 // one record. Visuddhimagga: the first record whose last line is >= line, else the last.
 // A table without records answers 0.
-int TipitakaPageWalk(const std::vector<PageRange>& pages, int line);
-int AtthakathaPageWalk(const std::vector<PageRange>& pages, int line);
+int TipitakaPageWalk(const PageTable& pages, int line);
+int AtthakathaPageWalk(const PageTable& pages, int line);
 int VisuddhiPageWalk(const std::vector<PageRange>& pages, int line);
+
+// The first item (1-based) whose slot holds line (first <= line <= last), or 0.
+int ItemWalk(const ItemSlots& slots, int line);
 
 // First line of page (1-based record number); 0 outside the table.
 int PageFirstLineAt(const std::vector<PageRange>& pages, int page);

@@ -8,7 +8,6 @@
 
 #include "bytesource.h"
 #include "fileerror.h"
-#include "fileio.h"
 #include "uunpak.h"
 
 namespace lomarin {
@@ -49,42 +48,55 @@ Cache& TheCache() {
   return cache;
 }
 
-std::string ReadTableBytes(const std::string& path, const std::string* member) {
-  if (!member) return ReadWholeFile(path);
-  std::string bytes;
-  ExtractPakMember(path, *member, bytes);  // absent: stays empty
-  return bytes;
-}
-
 bool CacheEnabled() {
   std::lock_guard lock(TheCache().mutex);
   return TheCache().enabled;
+}
+
+std::string ReadSource(const TableSource& source) {
+  std::string bytes;
+  if (source.member) {
+    ExtractPakMember(source.path, *source.member, bytes);  // absent: stays empty
+    return bytes;
+  }
+  const FileSource file(source.path);
+  const uint64_t start = std::min(source.offset, file.Size());
+  bytes.resize(std::min(source.length, file.Size() - start));
+  if (!file.ReadAt(start, bytes.size(), bytes.data())) throw FileError::CannotOpen(source.path);
+  return bytes;
+}
+
+std::string KeyOf(const TableSource& source, std::type_index type) {
+  std::string key = source.path;
+  key += '\0';
+  if (source.member) {
+    key += "M" + *source.member;
+  } else {
+    key += "F" + std::to_string(source.offset) + "+" + std::to_string(source.length);
+  }
+  key += '\0';
+  key += type.name();
+  return key;
 }
 
 }  // namespace
 
 namespace detail {
 
-std::shared_ptr<const void> CachedTable(const std::string& path, const std::string* member, std::type_index type,
-                                        const ErasedDecoder& decode) {
+std::shared_ptr<const void> CachedTable(const TableSource& source, std::type_index type, const ErasedDecoder& decode) {
   Cache& cache = TheCache();
   std::unique_lock lock(cache.mutex);
   if (!cache.enabled) {
     lock.unlock();
-    return decode(ReadTableBytes(path, member));
+    return decode(ReadSource(source), false);
   }
-  std::string key = path;
-  key += '\0';
-  key += member ? "M" + *member : std::string("F");
-  key += '\0';
-  key += type.name();
-
+  std::string key = KeyOf(source, type);
   // The stamp is taken before the read: a file changed in between is read again next time.
-  const FileStamp stamp = StampOf(path);
+  const FileStamp stamp = StampOf(source.path);
   const auto found = cache.entries.find(key);
   if (found != cache.entries.end() && found->second.stamp == stamp) return found->second.table;
 
-  std::shared_ptr<const void> table = decode(ReadTableBytes(path, member));
+  std::shared_ptr<const void> table = decode(ReadSource(source), true);
   if (cache.entries.size() >= kMaxEntries) cache.entries.clear();
   cache.entries[std::move(key)] = Entry{stamp, table};
   return table;
@@ -98,14 +110,10 @@ FlatRange ReadFlatRange(const std::string& path, uint64_t offset, uint64_t lengt
     range.owner = CachedFileTable<std::string>(path, KeepTableBytes);
     const uint64_t start = std::min<uint64_t>(offset, range.owner->size());
     range.bytes = std::string_view(*range.owner).substr(start, std::min(length, range.owner->size() - start));
-    return range;
+  } else {
+    range.owner = std::make_shared<const std::string>(ReadSource({path, std::nullopt, offset, length}));
+    range.bytes = *range.owner;
   }
-  const FileSource file(path);
-  const uint64_t start = std::min(offset, file.Size());
-  std::string bytes(std::min(length, file.Size() - start), '\0');
-  if (!file.ReadAt(start, bytes.size(), bytes.data())) throw FileError::CannotOpen(path);
-  range.owner = std::make_shared<const std::string>(std::move(bytes));
-  range.bytes = *range.owner;
   return range;
 }
 

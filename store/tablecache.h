@@ -1,53 +1,70 @@
 // The navigation tables of the book files, kept decoded between lookups. The readers ask
 // for the page, item, header and link of a line on every scroll; without the cache each
-// lookup would extract and decompress its table again. An entry belongs to (path, member,
-// table type) and is read again whenever the file's size, modification time or inode
-// differs from when it was read (one stat per lookup), so a lookup always sees the file
-// as stored. A missing file raises FileError::CannotOpen(path) on every lookup, cached or
-// not. An absent member reads as an empty table. Safe to call from several threads.
+// lookup would extract and decompress its table again. An entry belongs to (path, member
+// or byte range, table type) and is read again whenever the file's size, modification
+// time or inode differs from when it was read (one stat per lookup), so a lookup always
+// sees the file as stored. A missing file raises FileError::CannotOpen(path) on every
+// lookup, cached or not. An absent member reads as an empty table. Thread-safe.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <typeindex>
 
 namespace lomarin {
 
-namespace detail {
-using ErasedDecoder = std::function<std::shared_ptr<const void>(std::string&&)>;
-std::shared_ptr<const void> CachedTable(const std::string& path, const std::string* member, std::type_index type,
-                                        const ErasedDecoder& decode);
-}  // namespace detail
-
-// One decoder per table type: the type is part of the key.
+// Decodes a table's bytes. `kept` tells that the table goes into the cache and will
+// answer many lookups, so building an index for it pays; one decoder per table type
+// (the type is part of the key).
 template <typename Table>
-using TableDecoder = Table (*)(std::string&& bytes);
+using TableDecoder = Table (*)(std::string&& bytes, bool kept);
 
 // The decoder of tables used as raw bytes.
-inline std::string KeepTableBytes(std::string&& bytes) { return std::move(bytes); }
+inline std::string KeepTableBytes(std::string&& bytes, bool) { return std::move(bytes); }
+
+// What a table is read from: a PAK member, or bytes [offset, offset + length) of a plain
+// file, cut at its end.
+struct TableSource {
+  std::string path;
+  std::optional<std::string> member;
+  uint64_t offset = 0;
+  uint64_t length = std::numeric_limits<uint64_t>::max();
+};
+
+namespace detail {
+using ErasedDecoder = std::function<std::shared_ptr<const void>(std::string&&, bool)>;
+std::shared_ptr<const void> CachedTable(const TableSource& source, std::type_index type, const ErasedDecoder& decode);
+}  // namespace detail
+
+template <typename Table>
+std::shared_ptr<const Table> CachedTable(const TableSource& source, TableDecoder<Table> decode) {
+  return std::static_pointer_cast<const Table>(
+      detail::CachedTable(source, typeid(Table), [decode](std::string&& bytes, bool kept) -> std::shared_ptr<const void> {
+        return std::make_shared<const Table>(decode(std::move(bytes), kept));
+      }));
+}
 
 // Member `member` of the PAK archive at archivePath, decoded.
 template <typename Table>
 std::shared_ptr<const Table> CachedMemberTable(const std::string& archivePath, const std::string& member,
                                                TableDecoder<Table> decode) {
-  return std::static_pointer_cast<const Table>(detail::CachedTable(
-      archivePath, &member, typeid(Table),
-      [decode](std::string&& bytes) -> std::shared_ptr<const void> { return std::make_shared<const Table>(decode(std::move(bytes))); }));
+  return CachedTable<Table>({archivePath, member}, decode);
 }
 
 // The whole plain file at path, decoded.
 template <typename Table>
 std::shared_ptr<const Table> CachedFileTable(const std::string& path, TableDecoder<Table> decode) {
-  return std::static_pointer_cast<const Table>(detail::CachedTable(
-      path, nullptr, typeid(Table),
-      [decode](std::string&& bytes) -> std::shared_ptr<const void> { return std::make_shared<const Table>(decode(std::move(bytes))); }));
+  return CachedTable<Table>({path, std::nullopt}, decode);
 }
 
 // Bytes [offset, offset + length) of a flat table file, cut at its end (fewer or no
-// bytes when the file is shorter). With the cache off, one read of just those bytes.
+// bytes when the file is shorter): a view into the cached file, or with the cache off
+// one read of just those bytes.
 struct FlatRange {
   std::shared_ptr<const std::string> owner;
   std::string_view bytes;

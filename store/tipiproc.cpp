@@ -2,7 +2,6 @@
 
 #include "bookfiles.h"
 #include "booktables.h"
-#include "coding.h"
 #include "tablecache.h"
 
 namespace lomarin {
@@ -21,16 +20,8 @@ std::string Archive(const char* name) { return Unit().folder + name; }
 
 std::string Member(int volume, const char* extension) { return VolumeMemberName("TDAT", volume, extension); }
 
-std::shared_ptr<const std::vector<PageRange>> Pages(int volume) {
-  return CachedMemberTable<std::vector<PageRange>>(Archive("TPPDB.PAK"), Member(volume, ".PDB"), DecodePages);
-}
-
-// The volume's item slots, cut at the end of the file.
-FlatRange ItemSlots(int volume) {
-  const std::string path = Archive("TPNDB.PAK");
-  if (volume < 1) return ReadFlatRange(path, 0, 0);
-  const uint64_t slotBytes = 4ULL * kItemSlotsPerVolume;
-  return ReadFlatRange(path, static_cast<uint64_t>(volume - 1) * slotBytes, slotBytes);
+std::shared_ptr<const PageTable> Pages(int volume) {
+  return CachedMemberTable<PageTable>(Archive("TPPDB.PAK"), Member(volume, ".PDB"), DecodePages);
 }
 
 }  // namespace
@@ -52,16 +43,18 @@ int TipitakaContentsLine(int volume, int entryIndex) {
 
 int TipitakaPageOfLine(int volume, int line) { return TipitakaPageWalk(*Pages(volume), line); }
 
-int TipitakaPageFirstLine(int volume, int page) { return PageFirstLineAt(*Pages(volume), page); }
+int TipitakaPageFirstLine(int volume, int page) { return PageFirstLineAt(Pages(volume)->records, page); }
 
 int TipitakaItemOfLine(int volume, int line) {
-  const FlatRange slots = ItemSlots(volume);
-  const size_t count = slots.bytes.size() / 4;
-  for (size_t i = 0; i < count; ++i) {
-    const char* slot = slots.bytes.data() + 4 * i;
-    if (DecodeFixed16(slot) <= line && line <= DecodeFixed16(slot + 2)) return static_cast<int>(i) + 1;
+  const std::string path = Archive("TPNDB.PAK");
+  if (volume < 1) {
+    ReadFlatRange(path, 0, 0);  // a missing table raises all the same
+    return 0;
   }
-  return 0;
+  const uint64_t slotBytes = 4ULL * kItemSlotsPerVolume;
+  const auto slots = CachedTable<ItemSlots>({path, std::nullopt, static_cast<uint64_t>(volume - 1) * slotBytes, slotBytes},
+                                            DecodeItemSlots);
+  return ItemWalk(*slots, line);
 }
 
 uint32_t TipitakaItemLines(int volume, int item) {

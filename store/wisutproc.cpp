@@ -28,7 +28,7 @@ std::optional<std::string> PartFile(int part, const char* extension) {
 std::shared_ptr<const std::vector<PageRange>> Pages(int part) {
   const auto path = PartFile(part, ".PDB");
   if (!path) return std::make_shared<const std::vector<PageRange>>();
-  return CachedFileTable<std::vector<PageRange>>(*path, DecodePages);
+  return CachedFileTable<std::vector<PageRange>>(*path, DecodePageRecords);
 }
 
 }  // namespace

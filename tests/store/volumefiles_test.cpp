@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 
 #include "attaproc.h"
 #include "booktables.h"
 #include "bookwriters.h"
+#include "coding.h"
 #include "fileerror.h"
 #include "pakwriter.h"
 #include "tempdir.h"
@@ -117,6 +119,7 @@ TEST_F(VolumeFiles, PagesAndHeadersThroughTheFiles) {
   EXPECT_EQ(AtthakathaPageHeader(2, 9), "");  // page 2 has no header line
 }
 
+// Each walk case is asked of the plain walk and of the index a cached table answers with.
 TEST(PageWalks, RecordZeroEmptySlotsAndLinesBeyondEveryPage) {
   const std::vector<PageRange> pages = {{5, 9}, {10, 19}, {0, 0}, {20, 29}, {30, 39}};
   const struct {
@@ -131,27 +134,55 @@ TEST(PageWalks, RecordZeroEmptySlotsAndLinesBeyondEveryPage) {
       {1000, 4, 4, 4}, // beyond every page: the last record
       {-5, 0, 4, 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(TipitakaPageWalk(pages, c.line), c.tipitaka) << c.line;
-    EXPECT_EQ(AtthakathaPageWalk(pages, c.line), c.atthakatha) << c.line;
-    EXPECT_EQ(VisuddhiPageWalk(pages, c.line), c.visuddhi) << c.line;
+  for (bool indexed : {false, true}) {
+    const PageTable table = MakePageTable(pages, indexed);
+    for (const auto& c : cases) {
+      EXPECT_EQ(TipitakaPageWalk(table, c.line), c.tipitaka) << c.line << " indexed " << indexed;
+      EXPECT_EQ(AtthakathaPageWalk(table, c.line), c.atthakatha) << c.line << " indexed " << indexed;
+      EXPECT_EQ(VisuddhiPageWalk(pages, c.line), c.visuddhi) << c.line;
+    }
+    // Record 0 with last line 0 is not taken by its own rule; a line in its range is then
+    // matched nowhere and falls to the last record.
+    EXPECT_EQ(TipitakaPageWalk(MakePageTable({{0, 0}, {1, 5}, {6, 9}}, indexed), 0), 2);
   }
-  // Record 0 with last line 0 is not taken by its own rule; a line in its range is then
-  // matched nowhere and falls to the last record.
-  EXPECT_EQ(TipitakaPageWalk({{0, 0}, {1, 5}, {6, 9}}, 0), 2);
   // The Visuddhimagga walk looks at last lines only: record 1's first line is not consulted.
   EXPECT_EQ(VisuddhiPageWalk({{0, 10}, {50, 20}, {21, 30}}, 15), 1);
 }
 
 TEST(PageWalks, TablesOfNoneOrOneRecordStayInside) {
-  const std::vector<PageRange> one = {{0, 9}};
-  for (int line : {0, 5, 100}) {
-    EXPECT_EQ(TipitakaPageWalk({}, line), 0);
-    EXPECT_EQ(AtthakathaPageWalk({}, line), 0);
-    EXPECT_EQ(VisuddhiPageWalk({}, line), 0);
-    EXPECT_EQ(TipitakaPageWalk(one, line), 0);
-    EXPECT_EQ(AtthakathaPageWalk(one, line), 0);
-    EXPECT_EQ(VisuddhiPageWalk(one, line), 0);
+  for (bool indexed : {false, true}) {
+    for (int line : {0, 5, 100}) {
+      EXPECT_EQ(TipitakaPageWalk(MakePageTable({}, indexed), line), 0);
+      EXPECT_EQ(AtthakathaPageWalk(MakePageTable({}, indexed), line), 0);
+      EXPECT_EQ(TipitakaPageWalk(MakePageTable({{0, 9}}, indexed), line), 0);
+      EXPECT_EQ(AtthakathaPageWalk(MakePageTable({{0, 9}}, indexed), line), 0);
+    }
+  }
+  EXPECT_EQ(VisuddhiPageWalk({}, 5), 0);
+  EXPECT_EQ(VisuddhiPageWalk({{0, 9}}, 100), 0);
+}
+
+// Overlapping, empty, reversed and repeated ranges: the index answers as the walk does.
+TEST(PageWalks, IndexAnswersAsTheWalkOnRandomTables) {
+  std::mt19937 rng(2600);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<PageRange> pages(1 + rng() % 30);
+    std::string slots;
+    for (PageRange& p : pages) {
+      p.first = static_cast<int32_t>(rng() % 60) - 5;
+      p.last = rng() % 5 == 0 ? 0 : p.first + static_cast<int32_t>(rng() % 20) - 3;
+      PutFixed16(slots, static_cast<uint16_t>(std::max(0, p.first)));
+      PutFixed16(slots, static_cast<uint16_t>(std::max(0, p.last)));
+    }
+    const PageTable walked = MakePageTable(pages, false);
+    const PageTable indexed = MakePageTable(pages, true);
+    const ItemSlots walkedItems = DecodeItemSlots(std::string(slots), false);
+    const ItemSlots indexedItems = DecodeItemSlots(std::string(slots), true);
+    for (int line = -8; line < 85; ++line) {
+      ASSERT_EQ(TipitakaPageWalk(indexed, line), TipitakaPageWalk(walked, line)) << round << "/" << line;
+      ASSERT_EQ(AtthakathaPageWalk(indexed, line), AtthakathaPageWalk(walked, line)) << round << "/" << line;
+      ASSERT_EQ(ItemWalk(indexedItems, line), ItemWalk(walkedItems, line)) << round << "/" << line;
+    }
   }
 }
 
