@@ -21,7 +21,7 @@ std::string Archive(const char* name) { return Unit().folder + name; }
 std::string Member(int volume, const char* extension) { return VolumeMemberName("ADAT", volume, extension); }
 
 std::shared_ptr<const PageTable> Pages(int volume) {
-  return CachedMemberTable<PageTable>(Archive("ATPDB.PAK"), Member(volume, ".PDB"), DecodePages);
+  return CachedMemberTable<PageTable>(Archive("ATPDB.PAK"), Member(volume, ".PDB"), DecodePageTable);
 }
 
 }  // namespace

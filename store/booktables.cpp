@@ -21,7 +21,7 @@ PageTable MakePageTable(std::vector<PageRange> records, bool indexed) {
   return table;
 }
 
-std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool) {
+std::vector<PageRange> DecodePages(std::string&& bytes) {
   std::vector<PageRange> records(bytes.size() / 8);
   for (size_t i = 0; i < records.size(); ++i) {
     records[i] = {DecodeSigned32(bytes.data() + 8 * i), DecodeSigned32(bytes.data() + 8 * i + 4)};
@@ -29,9 +29,9 @@ std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool) {
   return records;
 }
 
-PageTable DecodePages(std::string&& bytes, bool kept) {
-  return MakePageTable(DecodePageRecords(std::move(bytes), kept), kept);
-}
+std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool) { return DecodePages(std::move(bytes)); }
+
+PageTable DecodePageTable(std::string&& bytes, bool kept) { return MakePageTable(DecodePages(std::move(bytes)), kept); }
 
 ItemSlots DecodeItemSlots(std::string&& bytes, bool kept) {
   ItemSlots slots{std::move(bytes), std::nullopt};

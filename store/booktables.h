@@ -30,8 +30,9 @@ struct ItemSlots {
 
 // Decoders for the table cache (KeepTableBytes is in tablecache.h).
 // PDB records: count = size / 8, a partial record is ignored.
+std::vector<PageRange> DecodePages(std::string&& bytes);
 std::vector<PageRange> DecodePageRecords(std::string&& bytes, bool kept);
-PageTable DecodePages(std::string&& bytes, bool kept);
+PageTable DecodePageTable(std::string&& bytes, bool kept);
 ItemSlots DecodeItemSlots(std::string&& bytes, bool kept);
 std::vector<std::string> DecodeLines(std::string&& bytes, bool kept);
 

@@ -21,7 +21,7 @@ std::string Archive(const char* name) { return Unit().folder + name; }
 std::string Member(int volume, const char* extension) { return VolumeMemberName("TDAT", volume, extension); }
 
 std::shared_ptr<const PageTable> Pages(int volume) {
-  return CachedMemberTable<PageTable>(Archive("TPPDB.PAK"), Member(volume, ".PDB"), DecodePages);
+  return CachedMemberTable<PageTable>(Archive("TPPDB.PAK"), Member(volume, ".PDB"), DecodePageTable);
 }
 
 }  // namespace
