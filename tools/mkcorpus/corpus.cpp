@@ -16,7 +16,7 @@ constexpr int kAtthakathaVolumes = 88;
 constexpr int kMaxItems = 2600;
 constexpr int kMaxLinkedPage = 1300;
 constexpr int kAverageLinesPerPage = 35;
-constexpr int kAverageLineBytes = 82;  // with its CR LF
+constexpr int kAverageLineBytes = 96;  // with its CR LF and the directives around it
 constexpr int kLinesPerItem = 7;
 
 // SplitMix64: small, fast and the same on every platform.

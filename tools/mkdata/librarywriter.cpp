@@ -32,9 +32,10 @@ std::string PageHeaders(const BookText& book) {
   return JoinLines(heads);
 }
 
-BookFiles FilesOf(const BookText& book) {
+// The text moves into the files: the compiler holds each text once.
+BookFiles FilesOf(BookText& book) {
   BookFiles files;
-  files.text = book.text;
+  files.text = std::move(book.text);
   std::vector<std::string> contents;
   for (const ContentsEntry& e : book.contents) {
     contents.push_back(e.text);
@@ -46,7 +47,7 @@ BookFiles FilesOf(const BookText& book) {
   return files;
 }
 
-std::map<int, BookFiles> VolumeFiles(const std::vector<std::optional<BookText>>& books) {
+std::map<int, BookFiles> VolumeFiles(std::vector<std::optional<BookText>>& books) {
   std::map<int, BookFiles> volumes;
   for (size_t v = 0; v < books.size(); ++v) {
     if (books[v]) volumes.emplace(static_cast<int>(v + 1), FilesOf(*books[v]));
@@ -80,7 +81,7 @@ std::map<int, std::vector<LinkTarget>> LinkTables(const std::vector<std::optiona
   return tables;
 }
 
-void WriteOtherBooks(const LibrarySource& lib, const std::string& others) {
+void WriteOtherBooks(LibrarySource& lib, const std::string& others) {
   WriteMilinda(others, lib.milinda ? FilesOf(*lib.milinda) : BookFiles{});
   for (int part = 0; part < kVisuddhiPartCount; ++part) {
     WriteVisuddhiPart(others, part, lib.visuddhi[part] ? FilesOf(*lib.visuddhi[part]) : BookFiles{});
@@ -123,7 +124,7 @@ std::string MakeTempFolder(const std::string& base, const char* suffix) {
 
 }  // namespace
 
-void WriteLibrary(const LibrarySource& lib, const std::string& folder) {
+void WriteLibrary(LibrarySource lib, const std::string& folder) {
   const std::string bible = folder + "bible/", others = folder + "others/", link = folder + "link/";
   for (const std::string& f : {bible, others, link}) fs::create_directories(f);
   SearchIndex index = BuildSearchIndex(lib);
@@ -149,12 +150,12 @@ void WriteLibrary(const LibrarySource& lib, const std::string& folder) {
 }
 
 void CompileLibrary(const std::string& sourceFolder, const std::string& outFolder) {
-  const LibrarySource lib = ReadLibrarySource(sourceFolder);
+  LibrarySource lib = ReadLibrarySource(sourceFolder);
   const std::string out = WithoutTrailingSlash(outFolder);
   if (const fs::path parent = fs::path(out).parent_path(); !parent.empty()) fs::create_directories(parent);
   const std::string temp = MakeTempFolder(out, ".tmp-");
   try {
-    WriteLibrary(lib, temp + "/");
+    WriteLibrary(std::move(lib), temp + "/");
     if (fs::exists(out)) {
       // Renaming a folder onto an empty one replaces it, so the old library moves aside
       // in one step and the new one takes its name in the next.

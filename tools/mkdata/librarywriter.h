@@ -8,8 +8,8 @@
 
 namespace lomarin::mkdata {
 
-// Writes every file into folder (ending in "/"), which must exist.
-void WriteLibrary(const LibrarySource& library, const std::string& folder);
+// Writes every file into folder (ending in "/").
+void WriteLibrary(LibrarySource library, const std::string& folder);
 
 // Reads the sources in sourceFolder and writes the data folder outFolder as a whole: it
 // is built beside outFolder under a temporary name and renamed into place (replacing an

@@ -31,49 +31,73 @@ VolumeWords CollectWords(std::string_view text, WordBreaker& breaker) {
   return out;
 }
 
-// Gathers the volumes' words under one numbering as they are cut.
-class WordMerger {
+// One volume's hits under the shared word numbering, in text order.
+struct VolumeHits {
+  std::vector<uint32_t> words;
+  std::vector<int32_t> positions;
+};
+
+// Numbers the words of all volumes as they are cut; the hits are gathered per word at the
+// end, volume by volume, so each word's hits come out ordered by volume and position.
+class WordNumbering {
  public:
-  void Add(Collection c, int volume, VolumeWords&& v) {
-    std::lock_guard<std::mutex> lock(m_mutex);
+  VolumeHits Number(VolumeWords&& v) {
     std::vector<uint32_t> global(v.words.size());
-    for (size_t i = 0; i < v.words.size(); ++i) {
-      const auto [it, added] = m_numbers.try_emplace(v.words[i], static_cast<uint32_t>(m_words.size()));
-      if (added) {
-        m_words.push_back(std::move(v.words[i]));
-        m_hits[0].emplace_back();
-        m_hits[1].emplace_back();
+    {
+      std::lock_guard<std::mutex> lock(m_mutex);
+      for (size_t i = 0; i < v.words.size(); ++i) {
+        const auto [it, added] = m_numbers.try_emplace(v.words[i], static_cast<uint32_t>(m_words.size()));
+        if (added) m_words.push_back(std::move(v.words[i]));
+        global[i] = it->second;
       }
-      global[i] = it->second;
     }
-    auto& hits = m_hits[c == Collection::Tipitaka ? 0 : 1];
+    VolumeHits hits;
+    hits.words.reserve(v.hits.size());
+    hits.positions.reserve(v.hits.size());
     for (const auto& [local, position] : v.hits) {
-      hits[global[local]].push_back({static_cast<uint16_t>(volume), position});
+      hits.words.push_back(global[local]);
+      hits.positions.push_back(position);
     }
+    return hits;
   }
 
-  // The words sorted by their bytes, the hits renumbered to match (the index writer
-  // orders each word's hits).
-  void Finish(SearchIndex& index) {
-    std::vector<uint32_t> order(m_words.size());
+  // The words sorted by their bytes; order[k] is the number of the k-th of them.
+  std::vector<std::string> SortedWords(std::vector<uint32_t>& order) {
+    order.resize(m_words.size());
     std::iota(order.begin(), order.end(), 0u);
     std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return m_words[a] < m_words[b]; });
-    index.words.reserve(order.size());
-    index.tipitaka.hitsPerWord.reserve(order.size());
-    index.atthakatha.hitsPerWord.reserve(order.size());
-    for (const uint32_t w : order) {
-      index.words.push_back(std::move(m_words[w]));
-      index.tipitaka.hitsPerWord.push_back(std::move(m_hits[0][w]));
-      index.atthakatha.hitsPerWord.push_back(std::move(m_hits[1][w]));
-    }
+    std::vector<std::string> sorted;
+    sorted.reserve(order.size());
+    for (const uint32_t w : order) sorted.push_back(std::move(m_words[w]));
+    return sorted;
   }
 
  private:
   std::mutex m_mutex;
   std::unordered_map<std::string, uint32_t> m_numbers;
   std::vector<std::string> m_words;
-  std::vector<std::vector<HitRecord>> m_hits[2];
 };
+
+// Each word's hits of one collection, from its volumes' hits (freed on the way), sized
+// exactly and indexed by the sorted word list.
+std::vector<std::vector<HitRecord>> GatherHits(std::vector<std::pair<int, VolumeHits>>& volumes,
+                                               const std::vector<uint32_t>& order) {
+  std::vector<uint32_t> rank(order.size());
+  for (uint32_t k = 0; k < order.size(); ++k) rank[order[k]] = k;
+  std::vector<size_t> counts(order.size());
+  for (const auto& [volume, hits] : volumes) {
+    for (const uint32_t w : hits.words) ++counts[rank[w]];
+  }
+  std::vector<std::vector<HitRecord>> perWord(order.size());
+  for (size_t k = 0; k < perWord.size(); ++k) perWord[k].reserve(counts[k]);
+  for (auto& [volume, hits] : volumes) {
+    for (size_t i = 0; i < hits.words.size(); ++i) {
+      perWord[rank[hits.words[i]]].push_back({static_cast<uint16_t>(volume), hits.positions[i]});
+    }
+    hits = {};
+  }
+  return perWord;
+}
 
 }  // namespace
 
@@ -114,22 +138,28 @@ SearchIndex BuildSearchIndex(const LibrarySource& library) {
   index.atthakatha.positions.resize(kAtthakathaVolumeCount);
   ByteFrequencyCounter counters[2];
   std::mutex countMutex;
-  WordMerger merger;
+  WordNumbering numbering;
+  std::vector<std::pair<int, VolumeHits>> hits[2];
+  for (const Job& job : jobs) hits[job.collection == Collection::Tipitaka ? 0 : 1].emplace_back(job.volume, VolumeHits{});
+  const size_t tipitakaJobs = hits[0].size();
   ParallelFor(jobs.size(), [&](size_t i) {
     thread_local std::unique_ptr<WordBreaker> breaker;
     if (!breaker) breaker = std::make_unique<WordBreaker>();
     const Job& job = jobs[i];
     const bool tipitaka = job.collection == Collection::Tipitaka;
     CollectionIndex& target = tipitaka ? index.tipitaka : index.atthakatha;
-    target.positions[job.volume - 1] =
-        BuildPositionTable(*job.book, tipitaka ? job.book->items : job.book->pages);
-    merger.Add(job.collection, job.volume, CollectWords(job.book->text, *breaker));
+    target.positions[job.volume - 1] = BuildPositionTable(*job.book, tipitaka ? job.book->items : job.book->pages);
+    VolumeHits volumeHits = numbering.Number(CollectWords(job.book->text, *breaker));
+    (tipitaka ? hits[0][i] : hits[1][i - tipitakaJobs]).second = std::move(volumeHits);
     std::lock_guard<std::mutex> lock(countMutex);
     counters[tipitaka ? 0 : 1].Add(job.book->text);
   });
   index.tipitaka.byteCounts = counters[0].Counts();
   index.atthakatha.byteCounts = counters[1].Counts();
-  merger.Finish(index);
+  std::vector<uint32_t> order;
+  index.words = numbering.SortedWords(order);
+  index.tipitaka.hitsPerWord = GatherHits(hits[0], order);
+  index.atthakatha.hitsPerWord = GatherHits(hits[1], order);
   return index;
 }
 
