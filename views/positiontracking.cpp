@@ -7,6 +7,7 @@
 #include "documentcode.h"
 #include "tipiproc.h"
 #include "tlinkaproc.h"
+#include "wisutproc.h"
 
 namespace lomarin {
 namespace {
@@ -39,8 +40,14 @@ TrackedPosition TrackPosition(const std::string& dataFolder, int kind, int volum
     shown.header = AtthakathaPageHeader(volume, top);
     SetLinkFolder(dataFolder + "link/");
     shown.compareVisible = page != 0 && HasLink(AtthakathaToTipitaka(volume, page + 1));
+  } else if (kind == kKindVisuddhi) {
+    const int part = volume - 1;
+    SetVisuddhiFolder(dataFolder + "others/");
+    shown.page = VisuddhiPageOfLine(part, top) + 1;
+    shown.header = VisuddhiPageHeader(part, top);
   } else {
-    shown.page = top / 25 + 1;
+    // The Milindapanha has no page table: its pages are runs of 25 lines.
+    shown.page = top / kLinesPerUntabledPage + 1;
   }
   return shown;
 }

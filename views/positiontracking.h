@@ -8,6 +8,9 @@
 
 namespace lomarin {
 
+// Books without a page table are counted in pages of this many lines.
+constexpr int kLinesPerUntabledPage = 25;
+
 struct TrackedPosition {
   int page = 0;                        // 1-based page of the top line, for stPage
   std::optional<int> item;             // for stNum; nothing where the kind shows none
@@ -16,7 +19,8 @@ struct TrackedPosition {
 };
 
 // Page, item, running head and comparison of a document of `kind` (0 Tipitaka volume,
-// 1 Atthakatha volume, 2 and any other: pages of 25 lines) whose top line is `top`.
+// 1 Atthakatha volume, 3 Visuddhimagga part `volume` − 1, 2 and any other: pages of 25
+// lines) whose top line is `top`.
 // REQUIRES: the text holds lines. Store lookups may raise FileError.
 TrackedPosition TrackPosition(const std::string& dataFolder, int kind, int volume, int top);
 

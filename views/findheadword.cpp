@@ -1,0 +1,36 @@
+#include "findheadword.h"
+
+#include <algorithm>
+
+namespace lomarin {
+namespace {
+
+std::string_view Cut(std::string_view text) { return text.substr(0, std::min(text.size(), kHeadwordBufferBytes)); }
+
+size_t CommonPrefixLength(std::string_view a, std::string_view b) {
+  const auto [end, unused] = std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), b.size())), b.begin());
+  return static_cast<size_t>(end - a.begin());
+}
+
+}  // namespace
+
+std::optional<int> FindHeadword(const std::vector<std::string>& headwords, std::string_view typed) {
+  if (headwords.empty()) return std::nullopt;
+  const std::string_view text = Cut(typed);
+  if (text.empty()) return 0;
+  // Trying the leading parts of the text from the longest down and taking the first
+  // headword that has one is taking the first headword with the longest common prefix,
+  // found here in one pass.
+  std::optional<int> found;
+  size_t longest = 0;
+  for (size_t i = 0; i < headwords.size() && longest < text.size(); ++i) {
+    const size_t common = CommonPrefixLength(text, Cut(headwords[i]));
+    if (common > longest) {
+      longest = common;
+      found = static_cast<int>(i);
+    }
+  }
+  return found;
+}
+
+}  // namespace lomarin
