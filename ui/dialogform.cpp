@@ -1,6 +1,7 @@
 #include "dialogform.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace lomarin {
@@ -21,6 +22,12 @@ void DialogForm::showEvent(QShowEvent* event) {
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
   }
   QDialog::showEvent(event);
+}
+
+void DialogForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(101, 75, 10), 2));
+  painter.drawRect(QRectF(1, 1, width() - 2, height() - 2));
 }
 
 void DialogForm::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,8 @@
 // DialogForm: the base of every modal dialog. It has no border, stands centred on the
 // screen, fills itself with the form colour RGB(249, 233, 193), and frees itself when it
-// closes. Esc reaches only the cancel button of the dialog (a region button), never the
-// dialog itself, so a dialog without one stays open.
+// closes. Until the skins frame it, a plain outline marks its edge. Esc and Enter reach
+// only its region buttons (the cancel button, the focused button), never the dialog
+// itself, so a dialog without a cancel button stays open.
 #pragma once
 
 #include <QColor>
@@ -20,6 +21,7 @@ class DialogForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 };
 

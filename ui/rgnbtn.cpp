@@ -288,6 +288,8 @@ void TRGNBtn::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
   m_pressed = true;
   m_mouseInside = true;
+  // The second press of a double click is no click of its own.
+  m_clickArmed = false;
   update();
 }
 

@@ -37,7 +37,7 @@ enum Category : int32_t {
 
 }  // namespace
 
-TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, QSize(640, 470)), m_desktop(desktop) {
+TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, QSize(780, 470)), m_desktop(desktop) {
   setObjectName(QStringLiteral("frmCntBook"));
   setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27));
 
@@ -82,7 +82,7 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
 
   gbxBookName = new QGroupBox(this);
   gbxBookName->setObjectName(QStringLiteral("gbxBookName"));
-  gbxBookName->setGeometry(244, 8, 384, 400);
+  gbxBookName->setGeometry(244, 8, 524, 400);
   nbContent = new QStackedWidget(gbxBookName);
   nbContent->setObjectName(QStringLiteral("nbContent"));
   lsbBookIndex = new QListWidget;
@@ -96,14 +96,14 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
   lsbBookIndex->installEventFilter(this);
   lsbBookIndex->viewport()->installEventFilter(this);
 
-  btnOpenBook = newButton(QStringLiteral("btnOpenBook"), QStringLiteral("เปิด"), QRect(284, 422, 100, 36));
+  btnOpenBook = newButton(QStringLiteral("btnOpenBook"), QStringLiteral("เปิด"), QRect(424, 422, 100, 36));
   btnOpenBook->setEnabled(false);
   connect(btnOpenBook, &TRGNBtn::OnClick, this, &TfrmCntBook::btnOpenBookClick);
-  btnContent = newButton(QStringLiteral("btnContent"), QStringLiteral("ดูสารบัญ"), QRect(394, 422, 110, 36));
+  btnContent = newButton(QStringLiteral("btnContent"), QStringLiteral("ดูสารบัญ"), QRect(534, 422, 110, 36));
   btnContent->setEnabled(false);
   btnContent->SetDefault(true);
   connect(btnContent, &TRGNBtn::OnClick, this, &TfrmCntBook::btnContentClick);
-  btnClose = newButton(QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(514, 422, 100, 36));
+  btnClose = newButton(QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(654, 422, 100, 36));
   btnClose->SetCancel(true);
   connect(btnClose, &TRGNBtn::OnEnter, this, &TfrmCntBook::btnLastUsageEnter);
   connect(btnClose, &TRGNBtn::OnClick, this, &QWidget::close);

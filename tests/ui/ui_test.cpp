@@ -186,5 +186,9 @@ class UiTest : public QObject {
   }
 };
 
-QTEST_MAIN(UiTest)
+int RunUiTest(int argc, char** argv) {
+  UiTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "ui_test.moc"
