@@ -46,6 +46,7 @@ int AtthakathaPageOfLine(int volume, int line) { return AtthakathaPageWalk(*Page
 int AtthakathaPageFirstLine(int volume, int page) { return PageFirstLineAt(Pages(volume)->records, page); }
 
 std::string AtthakathaPageHeader(int volume, int line) {
+  const TableLookupScope oneLookOnChanges;
   const int page = AtthakathaPageOfLine(volume, line);
   const auto headers =
       CachedMemberTable<std::vector<std::string>>(Archive("ATPHD.PAK"), Member(volume, ".PHD"), DecodeLines);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "bytesource.h"
+#include "changewatch.h"
 #include "fileerror.h"
 #include "uunpak.h"
 
@@ -33,6 +34,8 @@ FileStamp StampOf(const std::string& path) {
 }
 
 struct Entry {
+  std::string canonicalPath;
+  bool watched = false;  // else its stamp is checked on every lookup
   FileStamp stamp;
   std::shared_ptr<const void> table;
 };
@@ -41,7 +44,22 @@ struct Cache {
   std::mutex mutex;
   bool enabled = true;
   std::unordered_map<std::string, Entry> entries;
+  ChangeWatch watch;
 };
+
+// Within one lookup that consults several tables, one look at the change queue serves all.
+thread_local int t_scopeDepth = 0;
+thread_local bool t_drainedInScope = false;
+
+void DropChangedEntries(Cache& cache) {
+  if (t_scopeDepth > 0 && t_drainedInScope) return;
+  t_drainedInScope = t_scopeDepth > 0;
+  cache.watch.Drain(
+      [&cache](const std::string& prefix) {
+        std::erase_if(cache.entries, [&prefix](const auto& e) { return PathUnder(e.second.canonicalPath, prefix); });
+      },
+      [&cache] { cache.entries.clear(); });
+}
 
 Cache& TheCache() {
   static Cache cache;
@@ -90,16 +108,22 @@ std::shared_ptr<const void> CachedTable(const TableSource& source, std::type_ind
     lock.unlock();
     return decode(ReadSource(source), false);
   }
+  DropChangedEntries(cache);
   std::string key = KeyOf(source, type);
-  // The stamp is taken before the read: a file changed in between is read again next time.
-  const FileStamp stamp = StampOf(source.path);
   const auto found = cache.entries.find(key);
-  if (found != cache.entries.end() && found->second.stamp == stamp) return found->second.table;
+  if (found != cache.entries.end() && (found->second.watched || found->second.stamp == StampOf(source.path))) {
+    return found->second.table;
+  }
 
-  std::shared_ptr<const void> table = decode(ReadSource(source), true);
+  // The watch and the stamp are taken before the read: a file changed in between is
+  // read again next time.
+  Entry entry;
+  entry.canonicalPath = ChangeWatch::Canonical(source.path);
+  entry.watched = cache.watch.Watch(entry.canonicalPath);
+  entry.stamp = StampOf(source.path);
+  entry.table = decode(ReadSource(source), true);
   if (cache.entries.size() >= kMaxEntries) cache.entries.clear();
-  cache.entries[std::move(key)] = Entry{stamp, table};
-  return table;
+  return cache.entries.insert_or_assign(std::move(key), std::move(entry)).first->second.table;
 }
 
 }  // namespace detail
@@ -116,6 +140,12 @@ FlatRange ReadFlatRange(const std::string& path, uint64_t offset, uint64_t lengt
   }
   return range;
 }
+
+TableLookupScope::TableLookupScope() {
+  if (t_scopeDepth++ == 0) t_drainedInScope = false;
+}
+
+TableLookupScope::~TableLookupScope() { --t_scopeDepth; }
 
 void SetTableCacheEnabled(bool enabled) {
   Cache& cache = TheCache();

@@ -1,9 +1,10 @@
 // The navigation tables of the book files, kept decoded between lookups. The readers ask
 // for the page, item, header and link of a line on every scroll; without the cache each
 // lookup would extract and decompress its table again. An entry belongs to (path, member
-// or byte range, table type) and is read again whenever the file's size, modification
-// time or inode differs from when it was read (one stat per lookup), so a lookup always
-// sees the file as stored. A missing file raises FileError::CannotOpen(path) on every
+// or byte range, table type) and is dropped as soon as its file, or a folder on its path,
+// changes on disk (a change watch, one look at its queue per lookup; where the platform
+// cannot watch a file, its size, modification time and inode are compared on every
+// lookup instead), so a lookup always sees the file as stored. A missing file raises FileError::CannotOpen(path) on every
 // lookup, cached or not. An absent member reads as an empty table. Thread-safe.
 #pragma once
 
@@ -70,6 +71,16 @@ struct FlatRange {
   std::string_view bytes;
 };
 FlatRange ReadFlatRange(const std::string& path, uint64_t offset, uint64_t length);
+
+// Held by a lookup that consults several tables (a page header needs the page table and
+// the header list): the change queue is looked at once for all of them.
+class TableLookupScope {
+ public:
+  TableLookupScope();
+  ~TableLookupScope();
+  TableLookupScope(const TableLookupScope&) = delete;
+  TableLookupScope& operator=(const TableLookupScope&) = delete;
+};
 
 // On by default; off reads every table anew, as for measuring the uncached cost.
 void SetTableCacheEnabled(bool enabled);

@@ -55,6 +55,7 @@ int VisuddhiContentsLine(int part, int entry) {
 int VisuddhiPageOfLine(int part, int line) { return VisuddhiPageWalk(*Pages(part), line); }
 
 std::string VisuddhiPageHeader(int part, int line) {
+  const TableLookupScope oneLookOnChanges;
   const int page = VisuddhiPageOfLine(part, line);
   const auto path = PartFile(part, ".PHD");
   if (!path) return {};

@@ -5,6 +5,7 @@
 
 #include "attaproc.h"
 #include "documentcode.h"
+#include "tablecache.h"
 #include "tipiproc.h"
 #include "tlinkaproc.h"
 #include "wisutproc.h"
@@ -24,6 +25,8 @@ int PageCount(int kind, int volume) {
 }  // namespace
 
 TrackedPosition TrackPosition(const std::string& dataFolder, int kind, int volume, int top) {
+  // Every notification runs this; its tables are checked for changes once, together.
+  const TableLookupScope oneLookOnChanges;
   TrackedPosition shown;
   if (kind == kKindTipitaka) {
     SetTipitakaFolder(dataFolder + "bible/");

@@ -80,3 +80,18 @@ TEST(TableCache, UncachedReadsGiveTheSameAnswers) {
   EXPECT_EQ(cached, expected);
   EXPECT_EQ(uncached, expected);
 }
+
+TEST(TableCache, AFolderReplacedOnTheWayIsSeen) {
+  TempDir dir;
+  const std::string bible = dir.Path("library/bible/");
+  WritePages(bible, {{0, 9}, {10, 19}});
+  SetTipitakaFolder(bible);
+  EXPECT_EQ(TipitakaPageFirstLine(1, 2), 10);
+  // A new library moved in where the old one was, the way a compiler replaces its output.
+  std::filesystem::rename(dir.Path("library"), dir.Path("old"));
+  WritePages(dir.Path("new/bible/"), {{0, 4}, {5, 19}});
+  std::filesystem::rename(dir.Path("new"), dir.Path("library"));
+  EXPECT_EQ(TipitakaPageFirstLine(1, 2), 5);
+  std::filesystem::remove_all(dir.Path("library"));
+  EXPECT_THROW(TipitakaPageFirstLine(1, 2), FileError);
+}
