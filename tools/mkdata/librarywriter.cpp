@@ -160,7 +160,12 @@ void CompileLibrary(const std::string& sourceFolder, const std::string& outFolde
       // Renaming a folder onto an empty one replaces it, so the old library moves aside
       // in one step and the new one takes its name in the next.
       const std::string old = MakeTempFolder(out, ".old-");
-      fs::rename(out, old);
+      try {
+        fs::rename(out, old);
+      } catch (...) {
+        fs::remove(old);
+        throw;
+      }
       try {
         fs::rename(temp, out);
       } catch (...) {
