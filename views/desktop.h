@@ -7,12 +7,15 @@
 #include <string>
 
 #include "windowlist.h"
+#include "searchstate.h"
 
 namespace lomarin {
 
 class Desktop {
  public:
   // The data folder, ending in "/"; every data file is named relative to it.
+  explicit Desktop(SearchSettings searchSettings = {}) : Search(std::move(searchSettings)) {}
+
   std::string DataFolder;
   int32_t RequestCode = 0;
   int32_t RequestArg = -1;
@@ -25,6 +28,11 @@ class Desktop {
   bool SearchTogether = false;
   bool SearchFailed = false;
   // Which collection the readers' search state refers to.
+  // The search engine's state for the whole session: the last search's rows and hit
+  // tables, which the search-results reader walks.
+  SearchState Search;
+  // The progress bar of the open search dialog while it runs a search, 0 … 100.
+  SearchProgress SearchProgressBar;
   bool SearchInAtthakatha = false;
   // Handed over by a closing view to ReturnToDesktop.
   int32_t ReturnIndex = -1;

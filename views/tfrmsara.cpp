@@ -207,12 +207,8 @@ void TfrmSara::edWordChange() {
   }
 }
 
-void TfrmSara::edWordKeyPress() {
-  const int selected = SelectedRow(lsbWord);
-  if (selected < 0) return;
-  edWord->setText(QStringFromCp874(m_headwords[static_cast<size_t>(selected)]));
-  lsbWordClick();
-}
+// Opening the article writes the selected headword into the field first.
+void TfrmSara::edWordKeyPress() { lsbWordClick(); }
 
 bool TfrmSara::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edWord) {

@@ -165,6 +165,9 @@ class OtherBooksTest : public QObject {
     TfrmSara* view = OpenEncyclopedia(desktop, 1);
     QCOMPARE(view->reBody->Text(), lomarin::testing::ArticleText(1));
     QCOMPARE(view->lsbWord->currentRow(), 1);
+    // Enter in the field opens the headword selected in the list, not the earlier one.
+    QTest::keyClick(view->edWord, Qt::Key_Return);
+    QCOMPARE(view->reBody->Text(), lomarin::testing::ArticleText(1));
     delete view;
   }
 
