@@ -4,17 +4,15 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "bookfiles.h"
 #include "cp874.h"
 #include "fileio.h"
+#include "indexformat.h"
 #include "thaidigits.h"
 
 namespace lomarin::mkcorpus {
 namespace {
 
-constexpr int kTipitakaVolumes = 53;
-constexpr int kAtthakathaVolumes = 88;
-constexpr int kMaxItems = 2600;
-constexpr int kMaxLinkedPage = 1300;
 constexpr int kAverageLinesPerPage = 35;
 constexpr int kAverageLineBytes = 96;  // with its CR LF and the directives around it
 constexpr int kLinesPerItem = 7;
@@ -78,14 +76,14 @@ Plan MakePlan(const CorpusOptions& options) {
     const double bytes = megabytes * 1024 * 1024 * options.scale;
     return std::max(2, static_cast<int>(bytes / (kAverageLinesPerPage * kAverageLineBytes)));
   };
-  for (int v = 1; v <= kTipitakaVolumes; ++v) {
+  for (int v = 1; v <= kTipitakaVolumeCount; ++v) {
     Random r(VolumeSeed(options.seed, 0, v));
     const int pages = pagesFor(1.0 + r.Unit());
-    plan.tipitaka.push_back({pages, std::min(kMaxItems, pages * kAverageLinesPerPage / kLinesPerItem)});
+    plan.tipitaka.push_back({pages, std::min(kItemSlotsPerVolume, pages * kAverageLinesPerPage / kLinesPerItem)});
   }
-  for (int v = 1; v <= kAtthakathaVolumes; ++v) {
+  for (int v = 1; v <= kAtthakathaVolumeCount; ++v) {
     Random r(VolumeSeed(options.seed, 1, v));
-    plan.atthakatha.push_back({std::min(2600, pagesFor(0.6 + 1.07 * r.Unit())), 0});
+    plan.atthakatha.push_back({std::min(kMaxItemNumber, pagesFor(0.6 + 1.07 * r.Unit())), 0});
   }
   return plan;
 }
@@ -146,8 +144,8 @@ std::string Utf8(const char* text) {
 
 std::string TipitakaVolume(const ZipfWords& words, const Plan& plan, uint64_t seed, int v) {
   const VolumePlan& me = plan.tipitaka[v - 1];
-  const int partner = PartnerVolume(v, kTipitakaVolumes, kAtthakathaVolumes);
-  const int partnerPages = std::min(plan.atthakatha[partner - 1].pages, kMaxLinkedPage);
+  const int partner = PartnerVolume(v, kTipitakaVolumeCount, kAtthakathaVolumeCount);
+  const int partnerPages = std::min(plan.atthakatha[partner - 1].pages, kPageSlotsPerVolume);
   VolumeWriter w(words, VolumeSeed(seed, 2, v));
   int item = 1;
   for (int page = 1; page <= me.pages; ++page) {
@@ -180,15 +178,15 @@ std::string TipitakaVolume(const ZipfWords& words, const Plan& plan, uint64_t se
 
 std::string AtthakathaVolume(const ZipfWords& words, const Plan& plan, uint64_t seed, int v) {
   const VolumePlan& me = plan.atthakatha[v - 1];
-  const int partner = PartnerVolume(v, kAtthakathaVolumes, kTipitakaVolumes);
+  const int partner = PartnerVolume(v, kAtthakathaVolumeCount, kTipitakaVolumeCount);
   const int partnerItems = plan.tipitaka[partner - 1].items;
   const std::string title = Utf8("อรรถกถา เล่ม ") + ThaiDigits(v);
   VolumeWriter w(words, VolumeSeed(seed, 3, v));
   for (int page = 1; page <= me.pages; ++page) {
     w.Directive("@page " + std::to_string(page) + " " + title + Utf8(" หน้า ") + ThaiDigits(page));
-    if (page <= kMaxLinkedPage) {
+    if (page <= kPageSlotsPerVolume) {
       w.Directive("@link " + std::to_string(partner) + " " +
-                  std::to_string(Spread(page, std::min(me.pages, kMaxLinkedPage), partnerItems)));
+                  std::to_string(Spread(page, std::min(me.pages, kPageSlotsPerVolume), partnerItems)));
     }
     int lines = w.LinesOfPage();
     if (page == 1) {
@@ -242,14 +240,14 @@ void WriteCorpus(const std::vector<std::string>& wordList, const CorpusOptions& 
   for (const char* sub : {"tipitaka", "atthakatha", "visuddhi", "chants"}) fs::create_directories(root + sub);
   const ZipfWords words(wordList, options.seed);
   const Plan plan = MakePlan(options);
-  WriteFileAtomically(root + "tipitaka/titles.lst", Titles("พระไตรปิฎก เล่ม ", kTipitakaVolumes));
-  WriteFileAtomically(root + "atthakatha/titles.lst", Titles("อรรถกถา เล่ม ", kAtthakathaVolumes));
+  WriteFileAtomically(root + "tipitaka/titles.lst", Titles("พระไตรปิฎก เล่ม ", kTipitakaVolumeCount));
+  WriteFileAtomically(root + "atthakatha/titles.lst", Titles("อรรถกถา เล่ม ", kAtthakathaVolumeCount));
   WriteFileAtomically(root + "visuddhi/titles.lst", Titles("วิสุทธิมรรค ภาค ", 6));
   WriteFileAtomically(root + "chants/titles.lst", Titles("บทสวด ชุดที่ ", 4));
-  for (int v = 1; v <= kTipitakaVolumes; ++v) {
+  for (int v = 1; v <= kTipitakaVolumeCount; ++v) {
     WriteFileAtomically(root + "tipitaka/" + TwoDigits(v) + ".txt", TipitakaVolume(words, plan, options.seed, v));
   }
-  for (int v = 1; v <= kAtthakathaVolumes; ++v) {
+  for (int v = 1; v <= kAtthakathaVolumeCount; ++v) {
     WriteFileAtomically(root + "atthakatha/" + TwoDigits(v) + ".txt", AtthakathaVolume(words, plan, options.seed, v));
   }
 }
