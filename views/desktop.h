@@ -6,16 +6,16 @@
 #include <cstdint>
 #include <string>
 
-#include "windowlist.h"
 #include "searchstate.h"
+#include "windowlist.h"
 
 namespace lomarin {
 
 class Desktop {
  public:
-  // The data folder, ending in "/"; every data file is named relative to it.
   explicit Desktop(SearchSettings searchSettings = {}) : Search(std::move(searchSettings)) {}
 
+  // The data folder, ending in "/"; every data file is named relative to it.
   std::string DataFolder;
   int32_t RequestCode = 0;
   int32_t RequestArg = -1;
@@ -27,12 +27,12 @@ class Desktop {
   int32_t SearchVolumeChoice = 999;
   bool SearchTogether = false;
   bool SearchFailed = false;
-  // Which collection the readers' search state refers to.
   // The search engine's state for the whole session: the last search's rows and hit
   // tables, which the search-results reader walks.
   SearchState Search;
   // The progress bar of the open search dialog while it runs a search, 0 … 100.
   SearchProgress SearchProgressBar;
+  // Which collection the readers' search state refers to.
   bool SearchInAtthakatha = false;
   // Handed over by a closing view to ReturnToDesktop.
   int32_t ReturnIndex = -1;
