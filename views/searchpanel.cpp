@@ -300,8 +300,19 @@ void TSearchPanel::FormShow() {
   }
 }
 
+void TSearchPanel::ForgetResults() {
+  m_text.ReplaceText({});
+  Walk.Clear();
+  cbxWords->clear();
+  ResultTextLoaded = false;
+  btnPrev->setEnabled(false);
+  btnNext->setEnabled(false);
+  if (SetJumpsEnabled) SetJumpsEnabled(false);
+}
+
 void TSearchPanel::stgWordFoundSelectCell(int row) {
-  if (row < 1) return;
+  // Rows shown after a fruitless search belong to no search any more.
+  if (row < 1 || row > static_cast<int>(m_desktop.Search.FoundWords.size())) return;
   ListVolumesOfRow(row - 1);
   FillVolumeGrid();
   // The items listed belong to the word chosen before: list those of the new word's

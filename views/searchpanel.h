@@ -62,6 +62,10 @@ class TSearchPanel final : public QWidget {
   // something: the first word and its first volume chosen, that volume's items listed
   // with none chosen, the summary line written, the text to be reloaded.
   void ShowSearchResults();
+  // After a search that found nothing: the text is emptied. The grids keep the rows they
+  // show, but their hits went with the search's tables, so no item is listed any more
+  // and choosing a row does nothing.
+  void ForgetResults();
   // "ในข้อ" over the Tipitaka, "ในหน้า" over the Atthakatha.
   void SetCollectionCaption(bool atthakatha);
 
