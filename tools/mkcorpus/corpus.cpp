@@ -1,7 +1,6 @@
 #include "corpus.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "bookfiles.h"
@@ -208,12 +207,6 @@ std::string Titles(const char* prefix, int count) {
   return text;
 }
 
-std::string TwoDigits(int n) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%02d", n);
-  return buf;
-}
-
 }  // namespace
 
 std::vector<std::string> ReadWordList(const std::string& path) {
@@ -245,10 +238,10 @@ void WriteCorpus(const std::vector<std::string>& wordList, const CorpusOptions& 
   WriteFileAtomically(root + "visuddhi/titles.lst", Titles("วิสุทธิมรรค ภาค ", 6));
   WriteFileAtomically(root + "chants/titles.lst", Titles("บทสวด ชุดที่ ", 4));
   for (int v = 1; v <= kTipitakaVolumeCount; ++v) {
-    WriteFileAtomically(root + "tipitaka/" + TwoDigits(v) + ".txt", TipitakaVolume(words, plan, options.seed, v));
+    WriteFileAtomically(root + "tipitaka/" + VolumeMemberName("", v, ".txt"), TipitakaVolume(words, plan, options.seed, v));
   }
   for (int v = 1; v <= kAtthakathaVolumeCount; ++v) {
-    WriteFileAtomically(root + "atthakatha/" + TwoDigits(v) + ".txt", AtthakathaVolume(words, plan, options.seed, v));
+    WriteFileAtomically(root + "atthakatha/" + VolumeMemberName("", v, ".txt"), AtthakathaVolume(words, plan, options.seed, v));
   }
 }
 

@@ -1,6 +1,5 @@
 #include "librarysource.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -11,12 +10,6 @@ namespace lomarin::mkdata {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string TwoDigits(int n) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%02d", n);
-  return buf;
-}
 
 // The file names a collection folder may hold besides titles.lst; anything else ending
 // in ".txt" is a mistake worth stopping for (a volume number out of range, a typo).
@@ -105,7 +98,7 @@ LibrarySource ReadLibrarySource(const std::string& folder) {
   const auto collection = [&](const std::string& sub, int count, BookKind kind, auto& books, bool twoDigits) {
     std::set<std::string> allowed;
     for (int v = 1; v <= count; ++v) {
-      const std::string name = (twoDigits ? TwoDigits(v) : std::to_string(v)) + ".txt";
+      const std::string name = twoDigits ? VolumeMemberName("", v, ".txt") : std::to_string(v) + ".txt";
       allowed.insert(name);
       jobs.push_back({root + sub + "/" + name, kind, &books[v - 1]});
     }
