@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "sourceerror.h"
+#include "uunpak.h"
 
 namespace lomarin::mkdata {
 namespace {
@@ -64,6 +65,9 @@ class BookParser {
   void AddTextLine(std::string_view text) {
     if (m_kind != BookKind::Chant && m_book.lineCount == kMaxTextLines) {
       Fail("more than 65,535 text lines: the tables hold 16-bit line numbers");
+    }
+    if (m_book.text.size() + text.size() + 2 > static_cast<size_t>(kMaxUnpackedSize)) {
+      Fail("the text grows past 512 MB, more than an archive member holds");
     }
     m_book.lineStarts.push_back(static_cast<uint32_t>(m_book.text.size()));
     m_book.text.append(text);
