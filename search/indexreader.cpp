@@ -59,6 +59,12 @@ std::array<int32_t, 256> ReadByteFrequencies(const std::string& folder, Collecti
   return counts;
 }
 
+PositionTable::PositionTable(std::vector<PositionRecord> records) : m_records(std::move(records)) {
+  for (size_t i = 0; i < m_records.size() && m_ordered; ++i) {
+    m_ordered = m_records[i].start <= m_records[i].end && (i == 0 || m_records[i - 1].end < m_records[i].start);
+  }
+}
+
 PositionTable PositionTable::Decode(std::string_view bytes) {
   std::vector<PositionRecord> records(bytes.size() / kPositionRecordSize);
   for (size_t i = 0; i < records.size(); ++i) records[i] = DecodePositionRecord(bytes.data() + i * kPositionRecordSize);

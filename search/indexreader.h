@@ -45,7 +45,7 @@ std::array<int32_t, 256> ReadByteFrequencies(const std::string& folder, Collecti
 class PositionTable {
  public:
   PositionTable() = default;
-  explicit PositionTable(std::vector<PositionRecord> records) : m_records(std::move(records)) {}
+  explicit PositionTable(std::vector<PositionRecord> records);
   // Decodes size / 10 records; trailing bytes are ignored.
   static PositionTable Decode(std::string_view bytes);
 
@@ -56,9 +56,14 @@ class PositionTable {
   int NumberOf(int32_t position) const;
 
   size_t Size() const { return m_records.size(); }
+  const std::vector<PositionRecord>& Records() const { return m_records; }
+  // Whether every record starts after the end of the one before it and ends no earlier
+  // than it starts: then at most one record holds a position.
+  bool IsOrdered() const { return m_ordered; }
 
  private:
   std::vector<PositionRecord> m_records;
+  bool m_ordered = true;
 };
 
 // The position table of `volume` from "TPSNDB.PAK" / "ATSPDB.PAK"; an absent member gives

@@ -7,9 +7,20 @@ namespace lomarin {
 namespace {
 
 constexpr char kCR = 13;
+constexpr char kTab = '\t';
 constexpr size_t kMaxMatchedText = 255;
 
-bool IsTokenEnd(char byte) { return byte == ' ' || byte == '\t'; }
+bool IsTokenEnd(char byte) { return byte == ' ' || byte == kTab; }
+
+// A byte the word matching of tokens steps over together with the byte after it.
+bool IsBreakByte(char byte) { return static_cast<unsigned char>(byte) <= 13; }
+
+// Whether every byte of `phrase` compares as it stands in both kinds of matching: no
+// line-break byte (the tab among them) and no space. The quick paths below rely on it;
+// other phrases take the general walks.
+bool IsPlain(std::string_view phrase) {
+  return std::none_of(phrase.begin(), phrase.end(), [](char c) { return IsBreakByte(c) || c == ' '; });
+}
 
 // The next occurrence of `byte` at or after `from`, or npos.
 size_t FindByte(std::string_view text, unsigned char byte, size_t from) {
@@ -42,15 +53,110 @@ size_t TokenEndFrom(std::string_view text, size_t at) {
   return at;
 }
 
-// The first occurrence of `phrase` starting inside [start, end] of an item, or −1.
-int64_t FindInItem(std::string_view text, size_t start, size_t end, std::string_view phrase) {
-  for (size_t from = start; from <= end;) {
-    const size_t at = FindByte(text.substr(0, end + 1), static_cast<unsigned char>(phrase[0]), from);
+// The first occurrence of `phrase` starting inside [start, last] of an item, or −1: the
+// phrase's first byte there, the others compared with a CR stepped over before each.
+int64_t FindInItem(std::string_view text, size_t start, size_t last, std::string_view phrase) {
+  for (size_t from = start; from <= last;) {
+    const size_t at = FindByte(text.substr(0, last + 1), static_cast<unsigned char>(phrase[0]), from);
     if (at == std::string_view::npos) return -1;
     if (EqualSteppingOverCR(text, at, phrase, 1, nullptr)) return static_cast<int64_t>(at);
     from = at + 1;
   }
   return -1;
+}
+
+// For a plain phrase, FindInItem's answer comes in two parts. An occurrence without a
+// CR inside is the phrase's bytes as they stand, found through the phrase's own rarest
+// byte (index `rare`) rather than its first byte, often one of the commonest. One with
+// a CR inside has its first stepped-over CR among the bytes after its start, so only
+// the starts just before each CR need the stepping comparison. Both look at the starts
+// in [start, stop) and answer the first, or −1.
+int64_t FirstWholeOccurrence(std::string_view text, size_t start, size_t stop, std::string_view phrase, size_t rare) {
+  const auto rareByte = static_cast<unsigned char>(phrase[rare]);
+  const std::string_view range = text.substr(0, stop + rare);
+  for (size_t at = FindByte(range, rareByte, start + rare); at != std::string_view::npos;
+       at = FindByte(range, rareByte, at + 1)) {
+    const size_t candidate = at - rare;
+    if (candidate + phrase.size() <= text.size() &&
+        std::memcmp(text.data() + candidate, phrase.data(), phrase.size()) == 0) {
+      return static_cast<int64_t>(candidate);
+    }
+  }
+  return -1;
+}
+
+// `width`: how far after its start an occurrence's first stepped-over CR may lie.
+int64_t FirstBrokenOccurrence(std::string_view text, size_t start, size_t stop, std::string_view phrase,
+                              size_t width) {
+  if (width == 0 || start >= stop) return -1;
+  const std::string_view range = text.substr(0, stop + width);
+  size_t untested = start;
+  for (size_t cr = FindByte(range, kCR, start + 1); cr != std::string_view::npos; cr = FindByte(range, kCR, cr + 1)) {
+    for (size_t candidate = std::max(untested, cr - std::min(cr, width)); candidate < cr && candidate < stop;
+         ++candidate) {
+      if (text[candidate] == phrase[0] && EqualSteppingOverCR(text, candidate, phrase, 1, nullptr)) {
+        return static_cast<int64_t>(candidate);
+      }
+    }
+    untested = cr;
+  }
+  return -1;
+}
+
+// Item lookups for the rising positions of one scan: on an ordered table, a walk forward
+// finds the same record as Find's binary search.
+class ItemWalk {
+ public:
+  explicit ItemWalk(const PositionTable& table) : m_table(table) {}
+
+  std::optional<PositionRecord> Find(int32_t position) {
+    if (!m_table.IsOrdered() || position < m_lastPosition) return m_table.Find(position);
+    m_lastPosition = position;
+    const std::vector<PositionRecord>& records = m_table.Records();
+    while (m_next < records.size() && records[m_next].end < position) ++m_next;
+    if (m_next < records.size() && records[m_next].start <= position) return records[m_next];
+    return std::nullopt;
+  }
+
+ private:
+  const PositionTable& m_table;
+  int32_t m_lastPosition = INT32_MIN;
+  size_t m_next = 0;
+};
+
+// What the bytes just before an anchor occurrence tell about the token holding it, for a
+// plain key phrase matched as a whole word or a word beginning: such a token can match
+// only with the key phrase's anchor byte on the occurrence (the first of that byte in the
+// token: later ones belong to a token already tried). With no line break just before
+// it, the phrase's first byte then lies (anchor position − 1) bytes back, at the token's
+// start. A line break there leaves it to the general walk.
+enum class KeyToken { kNoMatch, kMatch, kUnknown };
+
+KeyToken MatchKeyToken(std::string_view text, size_t at, const Phrase& key, size_t before, size_t* start,
+                       size_t* end) {
+  const size_t size = text.size();
+  for (size_t i = at > before ? at - before - 1 : 0; i < at; ++i) {
+    if (IsBreakByte(text[i]) && text[i] != kTab) return KeyToken::kUnknown;
+  }
+  if (at < before) return KeyToken::kNoMatch;
+  const size_t first = at - before;
+  if (first > 0 && !IsTokenEnd(text[first - 1])) return KeyToken::kNoMatch;
+  if (std::memcmp(text.data() + first, key.Text.data(), before) != 0) return KeyToken::kNoMatch;
+  // The rest as the word matching compares it inside the token: a line break stepped
+  // over with the byte after it, as long as that byte does not end the token.
+  size_t pos = at + 1;
+  for (size_t j = before + 1; j < key.Text.size(); ++j, ++pos) {
+    if (pos < size && IsBreakByte(text[pos]) && text[pos] != kTab) {
+      if (pos + 1 < size && IsTokenEnd(text[pos + 1])) return KeyToken::kNoMatch;
+      pos += 2;
+    }
+    if (pos >= size || text[pos] != key.Text[j]) return KeyToken::kNoMatch;
+  }
+  const bool tokenEndsHere = pos == size || IsTokenEnd(text[pos]);
+  if (key.Kind == kWholeWord && !tokenEndsHere) return KeyToken::kNoMatch;
+  *start = first;
+  *end = tokenEndsHere ? pos : TokenEndFrom(text, pos);
+  return KeyToken::kMatch;
 }
 
 }  // namespace
@@ -82,7 +188,7 @@ std::vector<int32_t> ScanPhrase(std::string_view text, std::string_view phrase, 
 std::string CleanMatchedText(std::string_view span) {
   std::string cleaned;
   for (const char byte : span) {
-    if (byte == '\t') {
+    if (byte == kTab) {
       cleaned.push_back(' ');
     } else if (static_cast<unsigned char>(byte) > 13) {
       cleaned.push_back(byte);
@@ -96,16 +202,26 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
                   const AdjacentMatchSink& found) {
   const size_t count = phrases.size();
   const auto k = static_cast<size_t>(anchor.phrase);
+  const Phrase& key = phrases[k];
+  const bool quick = anchor.position >= 1 && (key.Kind == kWholeWord || key.Kind == kWordPrefix) && IsPlain(key.Text);
+  const size_t before = quick ? static_cast<size_t>(anchor.position - 1) : 0;
   std::vector<size_t> starts(count), ends(count);
   const auto matches = [&](size_t j, size_t start, size_t end) {
     return start < end && MatchWord(text.substr(start, end - start), phrases[j].Text, phrases[j].Kind, true);
   };
   for (size_t at = FindByte(text, anchor.byte, 0); at != std::string_view::npos;) {
-    starts[k] = TokenStartBefore(text, at);
-    ends[k] = TokenEndFrom(text, at);
+    const KeyToken told = quick ? MatchKeyToken(text, at, key, before, &starts[k], &ends[k]) : KeyToken::kUnknown;
+    if (told == KeyToken::kNoMatch) {
+      at = FindByte(text, anchor.byte, at + 1);
+      continue;
+    }
+    if (told == KeyToken::kUnknown) {
+      starts[k] = TokenStartBefore(text, at);
+      ends[k] = TokenEndFrom(text, at);
+    }
     // Resuming after the occurrence as well: a tab in the phrase ends the token before it.
     const size_t resume = std::max(ends[k], at + 1);
-    bool all = matches(k, starts[k], ends[k]);
+    bool all = told == KeyToken::kMatch || matches(k, starts[k], ends[k]);
     for (size_t j = k; all && j-- > 0;) {
       size_t end = starts[j + 1];
       while (end > 0 && IsTokenEnd(text[end - 1])) --end;
@@ -128,16 +244,45 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
   }
 }
 
-std::vector<ItemMatch> ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                                    const PositionTable& table) {
-  std::vector<ItemMatch> items;
-  if (text.empty()) return items;
-  const std::string& anchorPhrase = phrases[static_cast<size_t>(anchor.phrase)].Text;
+ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
+                         const std::vector<Anchor>& phraseAnchors, const PositionTable& table) {
+  ItemMatches found;
+  if (text.empty()) return found;
+  const size_t count = phrases.size();
+  const auto k = static_cast<size_t>(anchor.phrase);
+  const std::string& anchorPhrase = phrases[k].Text;
+  std::vector<bool> plain(count);
+  std::vector<size_t> rare(count, 0);
+  for (size_t i = 0; i < count; ++i) {
+    plain[i] = !phrases[i].Text.empty() && IsPlain(phrases[i].Text);
+    if (i < phraseAnchors.size() && phraseAnchors[i].position >= 1) rare[i] = size_t(phraseAnchors[i].position - 1);
+  }
+  // The item is examined at the first anchor occurrence matching inside it. On an ordered
+  // table every earlier occurrence of the anchor phrase there without a CR before its
+  // anchor byte would have matched first, so only the starts just before a CR can come
+  // before the match.
+  const bool anchorAtMatch = plain[k] && anchor.position >= 1 && table.IsOrdered();
+  const auto firstInItem = [&](size_t i, size_t start, size_t end, size_t matched) -> int64_t {
+    const std::string& phrase = phrases[i].Text;
+    if (i == k && anchorAtMatch) {
+      const int64_t broken = FirstBrokenOccurrence(text, start, matched, phrase, size_t(anchor.position - 1));
+      return broken >= 0 ? broken : static_cast<int64_t>(matched);
+    }
+    // The anchor phrase occurs at the match: its first occurrence in the item is no later.
+    const size_t last = i == k ? matched : end;
+    if (!plain[i]) return phrase.empty() ? -1 : FindInItem(text, start, last, phrase);
+    const int64_t whole = FirstWholeOccurrence(text, start, last + 1, phrase, rare[i]);
+    const size_t stop = whole >= 0 ? static_cast<size_t>(whole) : last + 1;
+    const int64_t broken = FirstBrokenOccurrence(text, start, stop, phrase, phrase.size() - 1);
+    return broken >= 0 ? broken : whole;
+  };
+  ItemWalk items(table);
+  std::vector<int32_t> offsets(count);
   int64_t examinedUpTo = -1;  // start of the last item examined: each item once
   for (size_t at = FindByte(text, anchor.byte, 0); at != std::string_view::npos;) {
     size_t resume = at + 1;
     const int64_t matched = MatchAtAnchor(text, at, anchorPhrase, anchor.position);
-    const std::optional<PositionRecord> item = matched >= 0 ? table.Find(static_cast<int32_t>(matched)) : std::nullopt;
+    const std::optional<PositionRecord> item = matched >= 0 ? items.Find(static_cast<int32_t>(matched)) : std::nullopt;
     if (item) {
       // A match may start in one item with its anchor in the next: never resume before
       // the occurrence, or the same anchor is met for ever.
@@ -147,17 +292,20 @@ std::vector<ItemMatch> ScanSameItem(std::string_view text, const std::vector<Phr
       examinedUpTo = item->start;
       const auto start = static_cast<size_t>(std::max<int32_t>(item->start, 0));
       const size_t end = std::min<size_t>(static_cast<size_t>(std::max<int32_t>(item->end, 0)), text.size() - 1);
-      ItemMatch match{item->number, {}};
-      for (const Phrase& phrase : phrases) {
-        const int64_t offset = phrase.Text.empty() || start > end ? -1 : FindInItem(text, start, end, phrase.Text);
+      size_t i = 0;
+      for (; i < count && start <= end; ++i) {
+        const int64_t offset = firstInItem(i, start, end, static_cast<size_t>(matched));
         if (offset < 0) break;
-        match.offsets.push_back(static_cast<int32_t>(offset));
+        offsets[i] = static_cast<int32_t>(offset);
       }
-      if (match.offsets.size() == phrases.size()) items.push_back(std::move(match));
+      if (i == count) {
+        found.numbers.push_back(item->number);
+        found.offsets.insert(found.offsets.end(), offsets.begin(), offsets.end());
+      }
     }
     at = FindByte(text, anchor.byte, resume);
   }
-  return items;
+  return found;
 }
 
 }  // namespace lomarin

@@ -34,14 +34,16 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
                   const AdjacentMatchSink& found);
 
 // Same item or page: every phrase inside one item (page) of `table`, in any order. For
-// each item, at most once and in text order: its number and the offset of each phrase's
-// first occurrence in it.
-struct ItemMatch {
-  uint16_t number = 0;
+// each item holding them all, at most once and in text order: its number, and the offset
+// of each phrase's first occurrence in it (phrases.size() offsets per item, in phrase
+// order). phraseAnchors[i], the rarest byte of phrase i alone, only speeds up the search
+// inside an item (a missing entry: the phrase's first byte).
+struct ItemMatches {
+  std::vector<uint16_t> numbers;
   std::vector<int32_t> offsets;
 };
-std::vector<ItemMatch> ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                                    const PositionTable& table);
+ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
+                         const std::vector<Anchor>& phraseAnchors, const PositionTable& table);
 
 // The matched text of an adjacency hit, as it is kept and shown.
 std::string CleanMatchedText(std::string_view span);

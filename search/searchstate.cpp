@@ -218,22 +218,32 @@ int SearchState::SearchAdjacentPhrases(const SearchProgress& progress) {
 
 int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
   const Collection collection = CurrentCollection();
-  const Anchor anchor = QueryAnchor(Phrases.size());
+  const std::array<int32_t, 256> counts = ReadByteFrequencies(m_searchFolder, collection);
+  const Anchor anchor = RarestByte(Phrases, counts);
+  std::vector<Anchor> phraseAnchors;
+  for (const Phrase& phrase : Phrases) phraseAnchors.push_back(RarestByte({phrase}, counts));
   m_texts.Revalidate(m_searchFolder + TextArchiveName(collection));
+  // The position tables come from the cache that listing uses, filled here on this
+  // thread so that the workers only read it.
+  const std::vector<int> volumes = VolumesSearched();
+  std::map<int, const PositionTable*> tables;
+  for (const int volume : volumes) tables[volume] = &PositionTableOf(volume);
   if (progress) progress(0);
   std::string table;
   size_t records = 0;
   ForEachVolumeInOrder(
-      VolumesSearched(),
+      volumes,
       [&](int volume) {
         const auto text = m_texts.Text(m_searchFolder, collection, volume);
-        return ScanSameItem(*text, Phrases, anchor, LoadPositionTable(m_searchFolder, collection, volume));
+        return ScanSameItem(*text, Phrases, anchor, phraseAnchors, *tables.at(volume));
       },
-      [&](int volume, std::vector<ItemMatch>&& items) {
-        for (const ItemMatch& item : items) {
+      [&](int volume, ItemMatches&& items) {
+        for (size_t i = 0; i < items.numbers.size(); ++i) {
           PutFixed16(table, static_cast<uint16_t>(volume));
-          PutFixed16(table, item.number);
-          for (const int32_t offset : item.offsets) PutFixed32(table, static_cast<uint32_t>(offset));
+          PutFixed16(table, items.numbers[i]);
+          for (size_t p = 0; p < Phrases.size(); ++p) {
+            PutFixed32(table, static_cast<uint32_t>(items.offsets[i * Phrases.size() + p]));
+          }
           ++records;
         }
         ReportVolumeDone(progress, volume);

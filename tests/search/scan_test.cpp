@@ -88,22 +88,33 @@ TEST(Adjacency, TabAnchorEnds) {
   EXPECT_EQ(Adjacent("ab\tcd ab\tcd", {{"ab\tcd", kWholeWord}, {"x", kWholeWord}}, "\t"), std::vector<AdjacentHit>{});
 }
 
+namespace {
+
+// The items found, each as its number followed by its offsets.
+std::vector<std::vector<int32_t>> SameItem(std::string_view text, const std::vector<Phrase>& phrases,
+                                           const Anchor& anchor, const PositionTable& items,
+                                           const std::vector<Anchor>& phraseAnchors = {}) {
+  const ItemMatches found = ScanSameItem(text, phrases, anchor, phraseAnchors, items);
+  std::vector<std::vector<int32_t>> rows;
+  for (size_t i = 0; i < found.numbers.size(); ++i) {
+    rows.push_back({found.numbers[i]});
+    for (size_t p = 0; p < phrases.size(); ++p) rows.back().push_back(found.offsets[i * phrases.size() + p]);
+  }
+  return rows;
+}
+
+}  // namespace
+
 TEST(SameItem, OneRecordPerItemWithFirstOccurrences) {
   //                      item 1: 0 … 15        item 2: 16 … 27
   const std::string text = "zz ab cd ab cd  |ab x\r\ny cd";
   const PositionTable items({{1, 0, 15}, {2, 16, 26}});
-  EXPECT_TRUE(ScanSameItem(text, {{"cd", kWholeWord}, {"zq", kWholeWord}}, Anchor{'c', 1, 0}, items).empty());
+  EXPECT_TRUE(SameItem(text, {{"cd", kWholeWord}, {"zq", kWholeWord}}, Anchor{'c', 1, 0}, items).empty());
   const std::vector<Phrase> both = {{"cd", kWholeWord}, {"ab", kWholeWord}};
-  const std::vector<ItemMatch> found = ScanSameItem(text, both, Anchor{'c', 1, 0}, items);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[0].number, 1);
-  EXPECT_EQ(found[0].offsets, (std::vector<int32_t>{6, 3}));
-  EXPECT_EQ(found[1].number, 2);
-  EXPECT_EQ(found[1].offsets, (std::vector<int32_t>{25, 17}));
+  using Rows = std::vector<std::vector<int32_t>>;
+  EXPECT_EQ(SameItem(text, both, Anchor{'c', 1, 0}, items), (Rows{{1, 6, 3}, {2, 25, 17}}));
   // Inside the item a phrase may run across a line break.
-  const std::vector<ItemMatch> broken = ScanSameItem(text, {{"cd", kWholeWord}, {"xy", kWholeWord}}, Anchor{'y', 2, 1}, items);
-  ASSERT_EQ(broken.size(), 1u);
-  EXPECT_EQ(broken[0].offsets, (std::vector<int32_t>{25, 20}));
+  EXPECT_EQ(SameItem(text, {{"cd", kWholeWord}, {"xy", kWholeWord}}, Anchor{'y', 2, 1}, items), (Rows{{2, 25, 20}}));
 }
 
 TEST(SameItem, MatchStartingBeforeItsAnchorsItemEnds) {
@@ -111,10 +122,6 @@ TEST(SameItem, MatchStartingBeforeItsAnchorsItemEnds) {
   // instead of meeting it again for ever.
   const std::string text = "abc abc";
   const PositionTable items({{1, 0, 1}, {2, 2, 6}});
-  const std::vector<ItemMatch> found = ScanSameItem(text, {{"abc", kWholeWord}, {"ab", kWholeWord}}, Anchor{'c', 3, 0}, items);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[0].number, 1);
-  EXPECT_EQ(found[0].offsets, (std::vector<int32_t>{0, 0}));
-  EXPECT_EQ(found[1].number, 2);
-  EXPECT_EQ(found[1].offsets, (std::vector<int32_t>{4, 4}));
+  EXPECT_EQ(SameItem(text, {{"abc", kWholeWord}, {"ab", kWholeWord}}, Anchor{'c', 3, 0}, items),
+            (std::vector<std::vector<int32_t>>{{1, 0, 0}, {2, 4, 4}}));
 }
