@@ -1,12 +1,13 @@
 #include "tfrmmain.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "lomarinapplication.h"
 #include "myrichedit.h"
 #include "tfrmbodyhcnt.h"
+#include "tfrmcntbook.h"
 #include "thaifonts.h"
 #include "textlines.h"
 #include "tipiproc.h"
@@ -57,11 +59,8 @@ TfrmMain::TfrmMain(std::string dataFolder, QWidget* parent) : QWidget(parent, Qt
   Timer2->setInterval(1);
   connect(Timer2, &QTimer::timeout, this, &TfrmMain::Timer2Timer);
 
-  // Leaving the program, until the key commands and the main menu come with their own.
-  auto* exitKey = new QShortcut(QKeySequence(Qt::Key_F12), this);
-  connect(exitKey, &QShortcut::activated, this, [this] {
-    if (ConfirmExit()) LeaveProgram();
-  });
+  // Key preview: the desktop sees every key of its own and its views' controls first.
+  qApp->installEventFilter(this);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -143,16 +142,86 @@ void TfrmMain::Timer1Timer() {
 }
 
 void TfrmMain::Timer2Timer() {
-  // The main menu opens here once it exists.
   Timer2->stop();
+  OpenMainMenu();
+}
+
+void TfrmMain::OpenMainMenu() { ShowCatalogue(); }
+
+void TfrmMain::ShowCatalogue() {
+  RequestCode = kCatalogueCode;
+  RequestArg = -1;
+  ProcessDocumentRequest();
+  // While the catalogue stands in for the main menu, closing it without a choice must
+  // not bring it straight back: the empty desktop stays reachable (F2 reopens it, F12
+  // leaves).
+  if (RequestCode == kCatalogueCode) Timer2->stop();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    // A key reaches its first receiver (the focused control, else the window) once; the
+    // copies passed on to the parents are not keys of their own.
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* focused = QApplication::focusWidget();
+    const bool firstReceiver = focused != nullptr ? widget == focused : widget->isWindow();
+    if (firstReceiver && widget->window() == this) FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+DocumentView* TfrmMain::CurrentView() const {
+  if (CurrentIndex < 0 || CurrentIndex >= WindowList.Count()) return nullptr;
+  return WindowList.At(CurrentIndex).view;
+}
+
+void TfrmMain::FormKeyDown(int key) {
+  DocumentView* current = CurrentView();
+  const auto clickButton = [current](const char* name) {
+    if (auto* button = current->findChild<QAbstractButton*>(QLatin1String(name))) button->click();
+  };
+  switch (key) {
+    case Qt::Key_Escape:
+      OpenMainMenu();
+      break;
+    case Qt::Key_F2:
+      ShowCatalogue();
+      break;
+    case Qt::Key_F3:
+      if (auto* reader = qobject_cast<TfrmBodyHCNT*>(current)) reader->btnContentOpenClick();
+      break;
+    case Qt::Key_F7:
+      if (current != nullptr) {
+        clickButton("btnBookSwitch");
+        QCoreApplication::processEvents();
+      }
+      break;
+    case Qt::Key_F8:
+      showMinimized();
+      break;
+    case Qt::Key_F10:
+      if (current != nullptr) clickButton("btnClose");
+      break;
+    case Qt::Key_F12:
+      if (ConfirmExit()) LeaveProgram();
+      break;
+    default:
+      break;
+  }
 }
 
 void TfrmMain::ProcessDocumentRequest() {
   SearchFailed = false;
   WindowList.Sort();
   std::string currentKey;
-  // The catalogue, the intro scroll, the other books and the search results open here
-  // as their windows come; until then their codes open nothing.
+  if (RequestCode == kCatalogueCode) {
+    auto* catalogue = new TfrmCntBook(*this, this);
+    catalogue->exec();
+    ViewClosed = false;
+    if (RequestCode == kCatalogueCode) ReturnToDesktop();
+  }
+  // The intro scroll, the other books and the search results open here as their windows
+  // come; until then their codes open nothing.
   if (RequestCode >= 0 && RequestCode <= 0x01FFFF) {
     currentKey = OpenNumberedVolume(RequestKind(RequestCode), RequestIndex(RequestCode));
   }
@@ -214,6 +283,8 @@ void TfrmMain::MoveToContentsEntry(TfrmBodyHCNT* view, int line, int scrolls) {
   view->reBody->SetSelStart(view->reBody->RowStartByte(line));
   for (int i = 0; i < scrolls; ++i) view->reBody->ScrollToRow(line);
 }
+
+QRect TfrmMain::MainPageRect() const { return imgMainPage->geometry(); }
 
 void TfrmMain::ReturnToDesktop() {
   imgMainPage->setVisible(!WindowList.Empty());

@@ -3,7 +3,8 @@
 // long part of the current hint in its status line and refuses every close that was not
 // confirmed. It holds the state the views share (Desktop) and runs every document
 // request: ProcessDocumentRequest opens or activates a document, ReturnToDesktop brings a
-// view forward after another closed, or starts the menu timer when none is left.
+// view forward after another closed, or starts the menu timer when none is left. Its key
+// handler drives all of it from the function keys.
 #pragma once
 
 #include <QPixmap>
@@ -28,6 +29,11 @@ class TfrmMain : public QWidget, public Desktop {
 
   void ProcessDocumentRequest() override;
   void ReturnToDesktop() override;
+  QRect MainPageRect() const override;
+
+  // The function keys, seen before the focused control of the desktop or of a view
+  // (which still gets the key): the table of keyboard commands.
+  void FormKeyDown(int key);
 
   // A request issued once the start-up timer has ticked (the --open option).
   void SetStartupRequest(const OpenRequest& request) { m_startupRequest = request; }
@@ -49,11 +55,18 @@ class TfrmMain : public QWidget, public Desktop {
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormShow();
   void Timer1Timer();
   void Timer2Timer();
+  // What a click on the title banner does; until the main menu exists, the catalogue.
+  void OpenMainMenu();
+  // RequestCode := the catalogue, RequestArg := -1, ProcessDocumentRequest.
+  void ShowCatalogue();
+  // The view at CurrentIndex, or none.
+  DocumentView* CurrentView() const;
   void ShowStatusHint(const QString& hint);
   // Kinds 0 and 1; answers the key of the document opened or activated, or "".
   std::string OpenNumberedVolume(int kind, int index);

@@ -3,6 +3,7 @@
 // TfrmMain is the one desktop; views hold a reference to it.
 #pragma once
 
+#include <QRect>
 #include <cstdint>
 #include <string>
 
@@ -40,6 +41,8 @@ class Desktop {
 
   virtual void ProcessDocumentRequest() = 0;
   virtual void ReturnToDesktop() = 0;
+  // The page image's rectangle on the desktop: the reading area the views are laid on.
+  virtual QRect MainPageRect() const = 0;
 
  protected:
   ~Desktop() = default;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,10 @@
 #include "myrichedit.h"
 #include "positiontracking.h"
 #include "qtcp874.h"
+#include "readercontents.h"
+#include "listrows.h"
+#include "tfrmbookswitch.h"
+#include "tfrmcontent.h"
 #include "thaidigits.h"
 #include "thaifonts.h"
 #include "tstatusbar.h"
@@ -199,6 +204,8 @@ void TfrmBodyHCNT::CreateStatusBar() {
                            static_cast<QObject*>(edNum), static_cast<QObject*>(edPage)}) {
     watched->installEventFilter(this);
   }
+  connect(btnContentOpen, &QToolButton::clicked, this, &TfrmBodyHCNT::btnContentOpenClick);
+  connect(btnBookSwitch, &QToolButton::clicked, this, &TfrmBodyHCNT::btnBookSwitchClick);
 }
 
 void TfrmBodyHCNT::CreatePopupMenu() {
@@ -315,6 +322,28 @@ void TfrmBodyHCNT::btnCloseClick() {
   m_desktop.ReturnToDesktop();
   m_desktop.SearchText.clear();
   close();
+}
+
+void TfrmBodyHCNT::btnContentOpenClick() {
+  auto* dialog = new TfrmContent(this, ContentsChoice);
+  dialog->Label1->setText(QStringLiteral("สารบัญ ") + QStringFromCp874(TitleOfKey(DocumentKey)));
+  LineList contents;
+  LoadReaderContents(m_desktop.DataFolder, DocumentCode, contents);
+  FillRows(dialog->ListBox1, contents.lines, 36);
+  ContentsChoice = -1;
+  dialog->exec();
+  if (ContentsChoice < 0) return;
+  const int line = ReaderContentsLine(m_desktop.DataFolder, DocumentCode, ContentsChoice);
+  reBody->ScrollToRow(line);
+  reBody->SetSelStart(reBody->RowStartByte(line));
+}
+
+void TfrmBodyHCNT::btnBookSwitchClick() {
+  auto* dialog = new TfrmBookSwitch(m_desktop, m_desktop.MainPageRect(), this);
+  dialog->FillFromWindowList();
+  dialog->exec();
+  const int current = m_desktop.CurrentIndex;
+  if (current >= 0 && current < m_desktop.WindowList.Count()) m_desktop.WindowList.At(current).view->raise();
 }
 
 void TfrmBodyHCNT::stNumClick() {

@@ -42,6 +42,10 @@ class TfrmBodyHCNT : public DocumentView {
   void reBodyVScroll();
   void reBodySelectionChange();
   void btnCloseClick();
+  // The contents dialog; the view moves to the chosen entry or stays where it was.
+  void btnContentOpenClick();
+  // The open-books switcher; afterwards the view at CurrentIndex comes to the front.
+  void btnBookSwitchClick();
   void stNumClick();
   void stPageClick();
   void PopupMenu1Popup();

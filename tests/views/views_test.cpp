@@ -26,6 +26,7 @@ class FakeDesktop final : public Desktop {
  public:
   void ProcessDocumentRequest() override {}
   void ReturnToDesktop() override { ++returns; }
+  QRect MainPageRect() const override { return QRect(5, 60, 1014, 688); }
   int returns = 0;
 };
 
@@ -258,5 +259,9 @@ class ViewsTest : public QObject {
   }
 };
 
-QTEST_MAIN(ViewsTest)
+int RunViewsTest(int argc, char** argv) {
+  ViewsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "views_test.moc"
