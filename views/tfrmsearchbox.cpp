@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <algorithm>
 
 #include "desktop.h"
 #include "documentcode.h"
@@ -19,6 +20,7 @@ namespace lomarin {
 namespace {
 
 const QColor kTitleColour(108, 82, 11);
+constexpr int kStandInPixels = 22;
 
 TRGNBtn* NewButton(QWidget* parent, const QString& objectName, const QString& caption, const QRect& at) {
   auto* button = new TRGNBtn(parent);
@@ -29,11 +31,12 @@ TRGNBtn* NewButton(QWidget* parent, const QString& objectName, const QString& ca
   return button;
 }
 
-QLabel* NewLabel(QWidget* parent, const QString& objectName, const QString& caption, int x, int y) {
+// A label at its design place, moved left as far as needed to end before its field.
+QLabel* NewLabel(QWidget* parent, const QString& objectName, const QString& caption, int x, int y, int fieldLeft) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(objectName);
   label->adjustSize();
-  label->move(x, y);
+  label->move(std::min(x, fieldLeft - 6 - label->width()), y);
   return label;
 }
 
@@ -51,13 +54,15 @@ TfrmSearchBox::TfrmSearchBox(Desktop& desktop, QWidget* owner)
       History(desktop.DataFolder, PerUserDataFolder()),
       m_desktop(desktop) {
   setObjectName(QStringLiteral("frmSearchBox"));
-  setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27));
+  // The design's 27-pixel Angsana is a narrow face; its TLWG stand-in needs fewer pixels
+  // for the same width, or the labels run into the fields beside them.
+  setFont(PixelFont(QStringLiteral("AngsanaUPC"), kStandInPixels));
 
   Label3 = new QLabel(QStringLiteral("ค้นหา"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setGeometry(202, 47, 228, 37);
   Label3->setAlignment(Qt::AlignCenter);
-  Label3->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27, true));
+  Label3->setFont(PixelFont(QStringLiteral("AngsanaUPC"), kStandInPixels + 2, true));
   Label3->setAutoFillBackground(true);
   QPalette titleColours = Label3->palette();
   titleColours.setColor(QPalette::Window, kTitleColour);
@@ -66,14 +71,14 @@ TfrmSearchBox::TfrmSearchBox(Desktop& desktop, QWidget* owner)
   RGNBtn7 = NewButton(this, QStringLiteral("RGNBtn7"), QStringLiteral("?"), QRect(167, 50, 32, 32));
   SetHint(RGNBtn7, QStringLiteral("ขอคำแนะนำการใช้งาน"));
 
-  Label1 = NewLabel(this, QStringLiteral("Label1"), QStringLiteral("คำที่ต้องการค้นหา"), 42, 97);
+  Label1 = NewLabel(this, QStringLiteral("Label1"), QStringLiteral("คำที่ต้องการค้นหา"), 42, 97, 180);
   edWordSearch = NewList(this, QStringLiteral("edWordSearch"), QRect(180, 95, 381, 36));
   edWordSearch->setEditable(true);
   edWordSearch->setInsertPolicy(QComboBox::NoInsert);
   edWordSearch->setMaxVisibleItems(12);
   connect(edWordSearch, &QComboBox::editTextChanged, this, &TfrmSearchBox::edWordSearchChange);
 
-  Label2 = NewLabel(this, QStringLiteral("Label2"), QStringLiteral("ค้นจาก"), 102, 151);
+  Label2 = NewLabel(this, QStringLiteral("Label2"), QStringLiteral("ค้นจาก"), 102, 151, 159);
   cbxBooks = NewList(this, QStringLiteral("cbxBooks"), QRect(159, 149, 160, 36));
   cbxBooks->addItems({QStringLiteral("พระไตรปิฎก"), QStringLiteral("อรรถกถา")});
   connect(cbxBooks, &QComboBox::activated, this, &TfrmSearchBox::cbxBooksChange);
@@ -83,6 +88,7 @@ TfrmSearchBox::TfrmSearchBox(Desktop& desktop, QWidget* owner)
   ckbTogether = new QCheckBox(QStringLiteral("โดยอยู่ในข้อหรือหน้าเดียวกัน"), this);
   ckbTogether->setObjectName(QStringLiteral("ckbTogether"));
   ckbTogether->setGeometry(181, 202, 239, 35);
+  ckbTogether->adjustSize();
 
   btnSearch = NewButton(this, QStringLiteral("btnSearch"), QStringLiteral("ค้นหา"), QRect(196, 249, 101, 32));
   btnSearch->SetDefault(true);
