@@ -9,14 +9,14 @@
 namespace lomarin {
 
 void ShowWarning(QWidget* owner, const QString& caption, const QString& text) {
-  auto* box = new DialogForm(owner, QSize(380, 150));
+  auto* box = new DialogForm(owner, QSize(480, 156));
   box->setObjectName(QStringLiteral("frmWarning"));
   box->setWindowTitle(caption);
   box->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27));
 
   auto* heading = new QLabel(caption, box);
   heading->setObjectName(QStringLiteral("lbCaption"));
-  heading->setGeometry(0, 0, box->width(), 32);
+  heading->setGeometry(2, 2, box->width() - 4, 34);
   heading->setAlignment(Qt::AlignCenter);
   heading->setAutoFillBackground(true);
   heading->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 24, true));
@@ -27,7 +27,7 @@ void ShowWarning(QWidget* owner, const QString& caption, const QString& text) {
 
   auto* message = new QLabel(text, box);
   message->setObjectName(QStringLiteral("lbText"));
-  message->setGeometry(10, 36, box->width() - 20, 64);
+  message->setGeometry(10, 40, box->width() - 20, 62);
   message->setAlignment(Qt::AlignCenter);
   message->setWordWrap(true);
 
@@ -36,7 +36,7 @@ void ShowWarning(QWidget* owner, const QString& caption, const QString& text) {
   ok->UseCommonPalette();
   ok->SetCaption(QStringLiteral("ตกลง"));
   ok->SetCancel(true);
-  ok->setGeometry((box->width() - 100) / 2, 108, 100, 32);
+  ok->setGeometry((box->width() - 100) / 2, 112, 100, 32);
   QObject::connect(ok, &TRGNBtn::OnClick, box, &QDialog::accept);
   ok->setFocus();
   box->exec();
