@@ -4,9 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -18,6 +16,7 @@
 #include "hint.h"
 #include "lomarinapplication.h"
 #include "myrichedit.h"
+#include "plainmessage.h"
 #include "tfrmbodyhcnt.h"
 #include "tfrmcntbook.h"
 #include "thaifonts.h"
@@ -112,12 +111,8 @@ bool TfrmMain::event(QEvent* event) {
 void TfrmMain::ShowStatusHint(const QString& hint) { lbStatus->setText(LongHint(hint)); }
 
 bool TfrmMain::ConfirmExit() {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("คำยืนยัน"), QStringLiteral("ต้องการออกจากโปรแกรมหรือไม่?"),
-                  QMessageBox::NoButton, this);
-  QPushButton* yes = box.addButton(QStringLiteral("ใช่"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("ไม่"), QMessageBox::NoRole);
-  box.exec();
-  return box.clickedButton() == yes;
+  return AskQuestion(this, QStringLiteral("คำยืนยัน"), QStringLiteral("ต้องการออกจากโปรแกรมหรือไม่?"),
+                     QStringLiteral("ใช่"), QStringLiteral("ไม่"));
 }
 
 void TfrmMain::LeaveProgram() {

@@ -11,7 +11,7 @@
 #include "listrows.h"
 #include "rgnbtn.h"
 #include "thaifonts.h"
-#include "warningbox.h"
+#include "plainmessage.h"
 
 namespace lomarin {
 namespace {

@@ -95,6 +95,21 @@ class KeysTest : public QObject {
     QVERIFY(desktop->WindowList.Empty());
   }
 
+  void f12AnsweredNoLeavesEverything() {
+    auto desktop = NewDesktop();
+    Open(*desktop, 0);
+    QString question;
+    ModalDriver driver([&question](QWidget* box) {
+      question = box->findChild<QLabel*>(QStringLiteral("lbText"))->text();
+      box->findChild<TRGNBtn*>(QStringLiteral("btnCancel"))->Click();
+    });
+    desktop->FormKeyDown(Qt::Key_F12);
+    QCOMPARE(question, QStringLiteral("ต้องการออกจากโปรแกรมหรือไม่?"));
+    QVERIFY(!desktop->CloseConfirmed);
+    QVERIFY(desktop->isVisible());
+    QCOMPARE(desktop->WindowList.Count(), 1);
+  }
+
   void f2OpensTheCatalogueAndItsChoice() {
     auto desktop = NewDesktop();
     desktop->SearchText = "query";
