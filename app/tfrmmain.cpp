@@ -16,7 +16,7 @@
 #include "hint.h"
 #include "lomarinapplication.h"
 #include "myrichedit.h"
-#include "plainmessage.h"
+#include "warningbox.h"
 #include "tfrmbodyhcnt.h"
 #include "tfrmcntbook.h"
 #include "thaifonts.h"

@@ -11,7 +11,7 @@
 #include "listrows.h"
 #include "rgnbtn.h"
 #include "thaifonts.h"
-#include "plainmessage.h"
+#include "warningbox.h"
 
 namespace lomarin {
 namespace {

@@ -1,4 +1,4 @@
-#include "plainmessage.h"
+#include "warningbox.h"
 
 #include <QLabel>
 #include <QStringList>
