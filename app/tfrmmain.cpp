@@ -215,10 +215,26 @@ void TfrmMain::ProcessDocumentRequest() {
     ViewClosed = false;
     if (RequestCode == kCatalogueCode) ReturnToDesktop();
   }
-  // The intro scroll, the other books and the search results open here as their windows
-  // come; until then their codes open nothing.
+  // The intro scroll and the search results open here as their windows come; until then
+  // their codes open nothing.
   if (RequestCode >= 0 && RequestCode <= 0x01FFFF) {
     currentKey = OpenNumberedVolume(RequestKind(RequestCode), RequestIndex(RequestCode));
+  } else if (RequestCode >= 0x020000 && RequestCode <= 0x05FFFF) {
+    const int index = RequestIndex(RequestCode);
+    switch (RequestKind(RequestCode)) {
+      case kKindMilinda:
+        currentKey = OpenMilinda();
+        break;
+      case kKindVisuddhi:
+        currentKey = OpenVisuddhiPart(index);
+        break;
+      case kKindEncyclopedia:
+        currentKey = OpenEncyclopedia(index);
+        break;
+      default:
+        currentKey = OpenChantBook(index);
+        break;
+    }
   }
   if (!currentKey.empty()) {
     SearchText.clear();

@@ -70,6 +70,11 @@ class TfrmMain : public QWidget, public Desktop {
   void ShowStatusHint(const QString& hint);
   // Kinds 0 and 1; answers the key of the document opened or activated, or "".
   std::string OpenNumberedVolume(int kind, int index);
+  // Kinds 2, 3, 4 and 5 (otherbookrequests.cpp), answering the same.
+  std::string OpenMilinda();
+  std::string OpenVisuddhiPart(int part);
+  std::string OpenEncyclopedia(int headword);
+  std::string OpenChantBook(int chant);
   TfrmBodyHCNT* PlaceNewNumberedView();
   void MoveToContentsEntry(TfrmBodyHCNT* view, int line, int scrolls);
 

@@ -241,8 +241,14 @@ void TfrmBodyHCNT::ConfigureForKind() {
     stbar->SetPanelWidth(kItemLabelPanel, 0);
     stNum->hide();
     btnT_ASwitch->setIcon(ImageList1[1]);
+  } else if (Kind() == kKindMilinda || Kind() == kKindVisuddhi) {
+    // Pages only, and no jump to them: the page number is not a link.
+    btnT_ASwitch->hide();
+    stbar->SetPanelWidth(kItemLabelPanel, 0);
+    stNum->hide();
+    SetHint(stPage, QString());
   }
-  stPage->setCursor(Qt::PointingHandCursor);
+  if (Kind() == kKindTipitaka || Kind() == kKindAtthakatha) stPage->setCursor(Qt::PointingHandCursor);
   PartnerIndex = -1;
 }
 

@@ -290,12 +290,14 @@ class AppTest : public QObject {
 };
 
 int RunKeysTest(int argc, char** argv);
+int RunOtherBooksAppTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   LomarinApplication app(argc, argv);
   AppTest test;
   int failures = QTest::qExec(&test, argc, argv);
   failures += RunKeysTest(argc, argv);
+  failures += RunOtherBooksAppTest(argc, argv);
   return failures;
 }
 

@@ -268,5 +268,8 @@ class OtherBooksTest : public QObject {
   }
 };
 
-QTEST_MAIN(OtherBooksTest)
+int RunOtherBooksTest(int argc, char** argv) {
+  OtherBooksTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "otherbooks_test.moc"
