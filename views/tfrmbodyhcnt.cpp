@@ -23,8 +23,8 @@
 #include "positiontracking.h"
 #include "qtcp874.h"
 #include "readercontents.h"
+#include "readerframe.h"
 #include "listrows.h"
-#include "tfrmbookswitch.h"
 #include "tfrmcontent.h"
 #include "thaidigits.h"
 #include "thaifonts.h"
@@ -33,25 +33,12 @@
 namespace lomarin {
 namespace {
 
-const QColor kFormColour(249, 233, 193);
-const QColor kTextColour(252, 241, 211);
-const QColor kTitleColour(101, 75, 10);
 const QColor kGutterColour(155, 117, 15);
 const QColor kLineNumberColour(202, 202, 255);
 
 constexpr int kStatusBarHeight = 30;
 constexpr int kPageLabelPanel = 1;
 constexpr int kItemLabelPanel = 2;
-
-QToolButton* NewButton(QWidget* parent, const QString& objectName, const QIcon& icon, const QString& hint) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(objectName);
-  button->setAutoRaise(true);
-  button->setIcon(icon);
-  button->setIconSize(QSize(20, 20));
-  SetHint(button, hint);
-  return button;
-}
 
 QLabel* NewNumber(QWidget* parent, const QString& objectName, const QString& hint) {
   auto* number = new QLabel(QStringFromCp874(ThaiDigits(0) + ThaiDigits(0) + ThaiDigits(0) + ThaiDigits(0)), parent);
@@ -94,26 +81,13 @@ int EditNumber(const QLineEdit* edit) {
 
 TfrmBodyHCNT::TfrmBodyHCNT(Desktop& desktop, QWidget* parent) : DocumentView(parent), m_desktop(desktop) {
   setObjectName(QStringLiteral("frmBodyHCNT"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kFormColour);
-  setPalette(colours);
-  setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27));
+  SetUpReaderForm(this);
 
   CreateTitleBar();
 
   reBody = new TMyRichEdit(this);
   reBody->setObjectName(QStringLiteral("reBody"));
-  QPalette textColours = reBody->palette();
-  textColours.setColor(QPalette::Base, kTextColour);
-  // The selection stays visible when the view loses the focus.
-  textColours.setColor(QPalette::Inactive, QPalette::Highlight, textColours.color(QPalette::Active, QPalette::Highlight));
-  textColours.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                       textColours.color(QPalette::Active, QPalette::HighlightedText));
-  reBody->setPalette(textColours);
-  reBody->setFrameShadow(QFrame::Raised);
-  reBody->SetShowGutter(false);
+  StyleBookText(reBody, false);
   reBody->SetThaiStyleLineNumber(false);
   reBody->SetGutterColor(kGutterColour);
   reBody->SetLineNumberColor(kLineNumberColour);
@@ -135,36 +109,18 @@ void TfrmBodyHCNT::CreateTitleBar() {
   Panel1 = new QWidget(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFixedHeight(47);
-  lbBookName = new QLabel(Panel1);
-  lbBookName->setObjectName(QStringLiteral("lbBookName"));
-  lbBookName->setFont(PixelFont(QStringLiteral("EucrosiaUPC"), 21, true));
-  lbBookName->setAutoFillBackground(true);
-  QPalette titleColours = lbBookName->palette();
-  titleColours.setColor(QPalette::Window, kTitleColour);
-  titleColours.setColor(QPalette::WindowText, Qt::yellow);
-  lbBookName->setPalette(titleColours);
-  lbBookName->setContentsMargins(8, 0, 8, 0);
-
-  pnFunc = new QWidget(Panel1);
-  pnFunc->setObjectName(QStringLiteral("pnFunc"));
-  pnFunc->setFixedWidth(127);
+  lbBookName = NewBookTitle(Panel1, QStringLiteral("lbBookName"));
   QStyle* s = style();
-  btnCopyText = NewButton(pnFunc, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+  btnCopyText = NewFlatButton(this, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
                           QStringLiteral("คัดลอกข้อความ"));
   btnCopyText->setEnabled(false);
-  btnPrint = NewButton(pnFunc, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
+  btnPrint = NewFlatButton(this, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
                        QStringLiteral("พิมพ์"));
-  btnClose = NewButton(pnFunc, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
+  btnClose = NewFlatButton(this, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
                        QStringLiteral("ปิดคัมภีร์"));
   connect(btnCopyText, &QToolButton::clicked, this, [this] { reBody->copy(); });
   connect(btnClose, &QToolButton::clicked, this, &TfrmBodyHCNT::btnCloseClick);
-  auto* buttons = new QHBoxLayout(pnFunc);
-  buttons->setContentsMargins(0, 0, 0, 0);
-  buttons->setSpacing(0);
-  for (QToolButton* b : {btnCopyText, btnPrint, btnClose}) {
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    buttons->addWidget(b);
-  }
+  pnFunc = NewFunctionPanel(Panel1, 127, {btnCopyText, btnPrint, btnClose});
 
   auto* row = new QHBoxLayout(Panel1);
   row->setContentsMargins(0, 0, 0, 0);
@@ -185,15 +141,15 @@ void TfrmBodyHCNT::CreateStatusBar() {
   stbar->DrawPanel = [this](QPainter& painter, int panel, const QRect& rect) { stbarDrawPanel(painter, panel, rect); };
 
   QStyle* s = style();
-  btnBookSwitch = NewButton(stbar, QStringLiteral("btnBookSwitch"), s->standardIcon(QStyle::SP_FileDialogListView),
+  btnBookSwitch = NewFlatButton(stbar, QStringLiteral("btnBookSwitch"), s->standardIcon(QStyle::SP_FileDialogListView),
                             QStringLiteral("ดูคัมภีร์ที่เปิดอยู่"));
-  btnSearch = NewButton(stbar, QStringLiteral("btnSearch"), s->standardIcon(QStyle::SP_FileDialogContentsView),
+  btnSearch = NewFlatButton(stbar, QStringLiteral("btnSearch"), s->standardIcon(QStyle::SP_FileDialogContentsView),
                         QStringLiteral("ค้นหา"));
-  btnContentOpen = NewButton(stbar, QStringLiteral("btnContentOpen"),
+  btnContentOpen = NewFlatButton(stbar, QStringLiteral("btnContentOpen"),
                              s->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("เปิดสารบัญ"));
   ImageList1[0] = s->standardIcon(QStyle::SP_ArrowForward);
   ImageList1[1] = s->standardIcon(QStyle::SP_ArrowBack);
-  btnT_ASwitch = NewButton(stbar, QStringLiteral("btnT_ASwitch"), ImageList1[0], QString());
+  btnT_ASwitch = NewFlatButton(stbar, QStringLiteral("btnT_ASwitch"), ImageList1[0], QString());
 
   stPage = NewNumber(stbar, QStringLiteral("stPage"), QStringLiteral("คลิ๊กเพื่อเปลี่ยนหมายเลขหน้าในอรรถกถา"));
   stNum = NewNumber(stbar, QStringLiteral("stNum"), QStringLiteral("คลิ๊กเพื่อเปลี่ยนหมายเลขข้อในพระไตรปิฎก"));
@@ -321,14 +277,7 @@ void TfrmBodyHCNT::PopupMenu1Popup() {
 
 void TfrmBodyHCNT::N2Click() { reBody->selectAll(); }
 
-void TfrmBodyHCNT::btnCloseClick() {
-  m_desktop.ReturnIndex = PartnerIndex;
-  m_desktop.ViewClosed = true;
-  m_desktop.WindowList.DeleteKey(DocumentKey);
-  m_desktop.ReturnToDesktop();
-  m_desktop.SearchText.clear();
-  close();
-}
+void TfrmBodyHCNT::btnCloseClick() { CloseDocumentView(m_desktop, *this, DocumentKey); }
 
 void TfrmBodyHCNT::btnContentOpenClick() {
   auto* dialog = new TfrmContent(this, ContentsChoice);
@@ -344,13 +293,7 @@ void TfrmBodyHCNT::btnContentOpenClick() {
   reBody->SetSelStart(reBody->RowStartByte(line));
 }
 
-void TfrmBodyHCNT::btnBookSwitchClick() {
-  auto* dialog = new TfrmBookSwitch(m_desktop, m_desktop.MainPageRect(), this);
-  dialog->FillFromWindowList();
-  dialog->exec();
-  const int current = m_desktop.CurrentIndex;
-  if (current >= 0 && current < m_desktop.WindowList.Count()) m_desktop.WindowList.At(current).view->raise();
-}
+void TfrmBodyHCNT::btnBookSwitchClick() { ShowOpenBooks(m_desktop, this); }
 
 void TfrmBodyHCNT::stNumClick() {
   stNum->hide();
