@@ -3,7 +3,7 @@
 // encyclopedia, and the chant books in the plain reader. Each answers the key of the
 // document it opened or activated, or "" when the code opens nothing.
 #include <QCoreApplication>
-#include <memory>
+#include <iterator>
 
 #include "chantbooks.h"
 #include "desktoplayout.h"
@@ -19,6 +19,8 @@
 
 namespace lomarin {
 namespace {
+
+static_assert(std::size(kChantKeySuffixes) == kChantBookCount);
 
 // The first of the keys `code` + suffix found in the sorted list, or -1.
 template <size_t N>

@@ -8,8 +8,9 @@ namespace {
 std::string_view Cut(std::string_view text) { return text.substr(0, std::min(text.size(), kHeadwordBufferBytes)); }
 
 size_t CommonPrefixLength(std::string_view a, std::string_view b) {
-  const auto [end, unused] = std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), b.size())), b.begin());
-  return static_cast<size_t>(end - a.begin());
+  size_t n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
 }
 
 }  // namespace
