@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bytesearch.h"
+
 namespace lomarin {
 namespace {
 
 constexpr char kCR = 13;
 constexpr char kTab = '\t';
 constexpr size_t kMaxMatchedText = 255;
+// How much of the text after an item the same-item scan asks the memory to fetch early.
+constexpr size_t kPrefetchBytes = 1024;
 
 bool IsTokenEnd(char byte) { return byte == ' ' || byte == kTab; }
 
@@ -20,13 +24,6 @@ bool IsBreakByte(char byte) { return static_cast<unsigned char>(byte) <= 13; }
 // other phrases take the general walks.
 bool IsPlain(std::string_view phrase) {
   return std::none_of(phrase.begin(), phrase.end(), [](char c) { return IsBreakByte(c) || c == ' '; });
-}
-
-// The next occurrence of `byte` at or after `from`, or npos.
-size_t FindByte(std::string_view text, unsigned char byte, size_t from) {
-  if (from >= text.size()) return std::string_view::npos;
-  const void* hit = std::memchr(text.data() + from, byte, text.size() - from);
-  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : std::string_view::npos;
 }
 
 // Compares phrase bytes from `at` onwards; before each comparison from `firstChecked` on,
@@ -65,27 +62,9 @@ int64_t FindInItem(std::string_view text, size_t start, size_t last, std::string
   return -1;
 }
 
-// For a plain phrase, FindInItem's answer comes in two parts. An occurrence without a
-// CR inside is the phrase's bytes as they stand, found through the phrase's own rarest
-// byte (index `rare`) rather than its first byte, often one of the commonest. One with
-// a CR inside has its first stepped-over CR among the bytes after its start, so only
-// the starts just before each CR need the stepping comparison. Both look at the starts
-// in [start, stop) and answer the first, or −1.
-int64_t FirstWholeOccurrence(std::string_view text, size_t start, size_t stop, std::string_view phrase, size_t rare) {
-  const auto rareByte = static_cast<unsigned char>(phrase[rare]);
-  const std::string_view range = text.substr(0, stop + rare);
-  for (size_t at = FindByte(range, rareByte, start + rare); at != std::string_view::npos;
-       at = FindByte(range, rareByte, at + 1)) {
-    const size_t candidate = at - rare;
-    if (candidate + phrase.size() <= text.size() &&
-        std::memcmp(text.data() + candidate, phrase.data(), phrase.size()) == 0) {
-      return static_cast<int64_t>(candidate);
-    }
-  }
-  return -1;
-}
-
-// `width`: how far after its start an occurrence's first stepped-over CR may lie.
+// The first start in [start, stop) of an occurrence of a plain phrase whose first
+// stepped-over CR lies at most `width` bytes after the start, or −1. Only the starts
+// just before each CR need the stepping comparison.
 int64_t FirstBrokenOccurrence(std::string_view text, size_t start, size_t stop, std::string_view phrase,
                               size_t width) {
   if (width == 0 || start >= stop) return -1;
@@ -101,6 +80,17 @@ int64_t FirstBrokenOccurrence(std::string_view text, size_t start, size_t stop, 
     untested = cr;
   }
   return -1;
+}
+
+// FindInItem's answer for a plain phrase: the first of the occurrences standing as they
+// are, found 16 starts at a time, and those with a CR inside, whose first stepped-over
+// CR lies among the phrase.size() − 1 bytes after their start.
+int64_t FindPlainInItem(std::string_view text, size_t start, size_t last, std::string_view phrase) {
+  const size_t whole = FindPhrase(text, phrase, start, last + 1);
+  const size_t stop = whole == std::string_view::npos ? last + 1 : whole;
+  const int64_t broken = FirstBrokenOccurrence(text, start, stop, phrase, phrase.size() - 1);
+  if (broken >= 0 || whole == std::string_view::npos) return broken;
+  return static_cast<int64_t>(whole);
 }
 
 // Item lookups for the rising positions of one scan: on an ordered table, a walk forward
@@ -245,18 +235,14 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
 }
 
 ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                         const std::vector<Anchor>& phraseAnchors, const PositionTable& table) {
+                         const PositionTable& table) {
   ItemMatches found;
   if (text.empty()) return found;
   const size_t count = phrases.size();
   const auto k = static_cast<size_t>(anchor.phrase);
   const std::string& anchorPhrase = phrases[k].Text;
   std::vector<bool> plain(count);
-  std::vector<size_t> rare(count, 0);
-  for (size_t i = 0; i < count; ++i) {
-    plain[i] = !phrases[i].Text.empty() && IsPlain(phrases[i].Text);
-    if (i < phraseAnchors.size() && phraseAnchors[i].position >= 1) rare[i] = size_t(phraseAnchors[i].position - 1);
-  }
+  for (size_t i = 0; i < count; ++i) plain[i] = !phrases[i].Text.empty() && IsPlain(phrases[i].Text);
   // The item is examined at the first anchor occurrence matching inside it. On an ordered
   // table every earlier occurrence of the anchor phrase there without a CR before its
   // anchor byte would have matched first, so only the starts just before a CR can come
@@ -270,11 +256,8 @@ ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phras
     }
     // The anchor phrase occurs at the match: its first occurrence in the item is no later.
     const size_t last = i == k ? matched : end;
-    if (!plain[i]) return phrase.empty() ? -1 : FindInItem(text, start, last, phrase);
-    const int64_t whole = FirstWholeOccurrence(text, start, last + 1, phrase, rare[i]);
-    const size_t stop = whole >= 0 ? static_cast<size_t>(whole) : last + 1;
-    const int64_t broken = FirstBrokenOccurrence(text, start, stop, phrase, phrase.size() - 1);
-    return broken >= 0 ? broken : whole;
+    if (plain[i]) return FindPlainInItem(text, start, last, phrase);
+    return phrase.empty() ? -1 : FindInItem(text, start, last, phrase);
   };
   ItemWalk items(table);
   std::vector<int32_t> offsets(count);
@@ -287,6 +270,10 @@ ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phras
       // A match may start in one item with its anchor in the next: never resume before
       // the occurrence, or the same anchor is met for ever.
       resume = std::max(resume, static_cast<size_t>(std::max<int64_t>(item->end, -1) + 1));
+      // The scan goes on there, past bytes it skips: fetch them while this item is examined.
+      for (size_t ahead = resume; ahead < std::min(resume + kPrefetchBytes, text.size()); ahead += 64) {
+        __builtin_prefetch(text.data() + ahead);
+      }
     }
     if (item && item->start > examinedUpTo) {
       examinedUpTo = item->start;

@@ -36,14 +36,13 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
 // Same item or page: every phrase inside one item (page) of `table`, in any order. For
 // each item holding them all, at most once and in text order: its number, and the offset
 // of each phrase's first occurrence in it (phrases.size() offsets per item, in phrase
-// order). phraseAnchors[i], the rarest byte of phrase i alone, only speeds up the search
-// inside an item (a missing entry: the phrase's first byte).
+// order).
 struct ItemMatches {
   std::vector<uint16_t> numbers;
   std::vector<int32_t> offsets;
 };
 ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                         const std::vector<Anchor>& phraseAnchors, const PositionTable& table);
+                         const PositionTable& table);
 
 // The matched text of an adjacency hit, as it is kept and shown.
 std::string CleanMatchedText(std::string_view span);

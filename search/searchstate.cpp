@@ -218,10 +218,7 @@ int SearchState::SearchAdjacentPhrases(const SearchProgress& progress) {
 
 int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
   const Collection collection = CurrentCollection();
-  const std::array<int32_t, 256> counts = ReadByteFrequencies(m_searchFolder, collection);
-  const Anchor anchor = RarestByte(Phrases, counts);
-  std::vector<Anchor> phraseAnchors;
-  for (const Phrase& phrase : Phrases) phraseAnchors.push_back(RarestByte({phrase}, counts));
+  const Anchor anchor = QueryAnchor(Phrases.size());
   m_texts.Revalidate(m_searchFolder + TextArchiveName(collection));
   // The position tables come from the cache that listing uses, filled here on this
   // thread so that the workers only read it.
@@ -235,7 +232,7 @@ int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
       volumes,
       [&](int volume) {
         const auto text = m_texts.Text(m_searchFolder, collection, volume);
-        return ScanSameItem(*text, Phrases, anchor, phraseAnchors, *tables.at(volume));
+        return ScanSameItem(*text, Phrases, anchor, *tables.at(volume));
       },
       [&](int volume, ItemMatches&& items) {
         for (size_t i = 0; i < items.numbers.size(); ++i) {
