@@ -136,6 +136,9 @@ class OtherBooksAppTest : public QObject {
     QCOMPARE(desktop->WindowList.Count(), 2);
     QCOMPARE(desktop->WindowList.At(0).key, "196608|" + Cp874("วิสุทธิมรรค : ศีล ๑"));
     QCOMPARE(desktop->CurrentIndex, 0);
+    view->btnClose->click();
+    QCOMPARE(desktop->WindowList.Count(), 1);
+    QCOMPARE(desktop->WindowList.IndexOf(key), -1);
   }
 
   void encyclopediaIsOneViewThatMovesToTheRequestedHeadword() {
