@@ -62,15 +62,37 @@ int64_t FindInItem(std::string_view text, size_t start, size_t last, std::string
   return -1;
 }
 
+// The line breaks of a text asked for at rising positions, as the items come.
+class LineBreakWalk {
+ public:
+  explicit LineBreakWalk(std::span<const int32_t> breaks) : m_breaks(breaks) {}
+
+  // The index of the first line break at or after `position`.
+  size_t FirstFrom(size_t position) {
+    const auto before = [](int32_t cr, size_t at) { return static_cast<size_t>(cr) < at; };
+    if (m_next > 0 && !before(m_breaks[m_next - 1], position)) {
+      m_next = static_cast<size_t>(std::lower_bound(m_breaks.begin(), m_breaks.end(), position, before) - m_breaks.begin());
+    }
+    while (m_next < m_breaks.size() && before(m_breaks[m_next], position)) ++m_next;
+    return m_next;
+  }
+  size_t Count() const { return m_breaks.size(); }
+  size_t operator[](size_t i) const { return static_cast<size_t>(m_breaks[i]); }
+
+ private:
+  std::span<const int32_t> m_breaks;
+  size_t m_next = 0;
+};
+
 // The first start in [start, stop) of an occurrence of a plain phrase whose first
 // stepped-over CR lies at most `width` bytes after the start, or −1. Only the starts
 // just before each CR need the stepping comparison.
-int64_t FirstBrokenOccurrence(std::string_view text, size_t start, size_t stop, std::string_view phrase,
-                              size_t width) {
+int64_t FirstBrokenOccurrence(std::string_view text, LineBreakWalk& breaks, size_t start, size_t stop,
+                              std::string_view phrase, size_t width) {
   if (width == 0 || start >= stop) return -1;
-  const std::string_view range = text.substr(0, stop + width);
   size_t untested = start;
-  for (size_t cr = FindByte(range, kCR, start + 1); cr != std::string_view::npos; cr = FindByte(range, kCR, cr + 1)) {
+  for (size_t i = breaks.FirstFrom(start + 1); i < breaks.Count() && breaks[i] < stop + width; ++i) {
+    const size_t cr = breaks[i];
     for (size_t candidate = std::max(untested, cr - std::min(cr, width)); candidate < cr && candidate < stop;
          ++candidate) {
       if (text[candidate] == phrase[0] && EqualSteppingOverCR(text, candidate, phrase, 1, nullptr)) {
@@ -85,10 +107,11 @@ int64_t FirstBrokenOccurrence(std::string_view text, size_t start, size_t stop, 
 // FindInItem's answer for a plain phrase: the first of the occurrences standing as they
 // are, found 16 starts at a time, and those with a CR inside, whose first stepped-over
 // CR lies among the phrase.size() − 1 bytes after their start.
-int64_t FindPlainInItem(std::string_view text, size_t start, size_t last, std::string_view phrase) {
+int64_t FindPlainInItem(std::string_view text, LineBreakWalk& breaks, size_t start, size_t last,
+                        std::string_view phrase) {
   const size_t whole = FindPhrase(text, phrase, start, last + 1);
   const size_t stop = whole == std::string_view::npos ? last + 1 : whole;
-  const int64_t broken = FirstBrokenOccurrence(text, start, stop, phrase, phrase.size() - 1);
+  const int64_t broken = FirstBrokenOccurrence(text, breaks, start, stop, phrase, phrase.size() - 1);
   if (broken >= 0 || whole == std::string_view::npos) return broken;
   return static_cast<int64_t>(whole);
 }
@@ -234,8 +257,8 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
   }
 }
 
-ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                         const PositionTable& table) {
+ItemMatches ScanSameItem(std::string_view text, std::span<const int32_t> lineBreaks, const std::vector<Phrase>& phrases,
+                         const Anchor& anchor, const PositionTable& table) {
   ItemMatches found;
   if (text.empty()) return found;
   const size_t count = phrases.size();
@@ -248,15 +271,16 @@ ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phras
   // anchor byte would have matched first, so only the starts just before a CR can come
   // before the match.
   const bool anchorAtMatch = plain[k] && anchor.position >= 1 && table.IsOrdered();
+  LineBreakWalk breaks(lineBreaks);
   const auto firstInItem = [&](size_t i, size_t start, size_t end, size_t matched) -> int64_t {
     const std::string& phrase = phrases[i].Text;
     if (i == k && anchorAtMatch) {
-      const int64_t broken = FirstBrokenOccurrence(text, start, matched, phrase, size_t(anchor.position - 1));
+      const int64_t broken = FirstBrokenOccurrence(text, breaks, start, matched, phrase, size_t(anchor.position - 1));
       return broken >= 0 ? broken : static_cast<int64_t>(matched);
     }
     // The anchor phrase occurs at the match: its first occurrence in the item is no later.
     const size_t last = i == k ? matched : end;
-    if (plain[i]) return FindPlainInItem(text, start, last, phrase);
+    if (plain[i]) return FindPlainInItem(text, breaks, start, last, phrase);
     return phrase.empty() ? -1 : FindInItem(text, start, last, phrase);
   };
   ItemWalk items(table);
@@ -293,6 +317,14 @@ ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phras
     at = FindByte(text, anchor.byte, resume);
   }
   return found;
+}
+
+std::vector<int32_t> LineBreaksOf(std::string_view text) {
+  std::vector<int32_t> breaks;
+  for (size_t at = FindByte(text, kCR, 0); at != std::string_view::npos; at = FindByte(text, kCR, at + 1)) {
+    breaks.push_back(static_cast<int32_t>(at));
+  }
+  return breaks;
 }
 
 }  // namespace lomarin

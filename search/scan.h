@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,13 +37,18 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
 // Same item or page: every phrase inside one item (page) of `table`, in any order. For
 // each item holding them all, at most once and in text order: its number, and the offset
 // of each phrase's first occurrence in it (phrases.size() offsets per item, in phrase
-// order).
+// order). REQUIRES: lineBreaks holds the positions of every CR in `text`, ascending
+// (LineBreaksOf), so that occurrences broken by a line break are found without reading
+// each item for its CRs.
 struct ItemMatches {
   std::vector<uint16_t> numbers;
   std::vector<int32_t> offsets;
 };
-ItemMatches ScanSameItem(std::string_view text, const std::vector<Phrase>& phrases, const Anchor& anchor,
-                         const PositionTable& table);
+ItemMatches ScanSameItem(std::string_view text, std::span<const int32_t> lineBreaks, const std::vector<Phrase>& phrases,
+                         const Anchor& anchor, const PositionTable& table);
+
+// The position of every CR (13) in `text`, ascending.
+std::vector<int32_t> LineBreaksOf(std::string_view text);
 
 // The matched text of an adjacency hit, as it is kept and shown.
 std::string CleanMatchedText(std::string_view span);

@@ -143,7 +143,9 @@ int SearchState::FullScan(const SearchProgress& progress) {
   size_t hits = 0;
   ForEachVolumeInOrder(
       VolumesSearched(),
-      [&](int volume) { return ScanPhrase(*m_texts.Text(m_searchFolder, collection, volume), phrase, anchor, kMaxHitsPerRun); },
+      [&](int volume) {
+        return ScanPhrase(m_texts.Text(m_searchFolder, collection, volume)->Bytes(), phrase, anchor, kMaxHitsPerRun);
+      },
       [&](int volume, std::vector<int32_t>&& positions) {
         for (size_t i = 0; i < positions.size() && hits < kMaxHitsPerRun; ++i, ++hits) {
           PutHitRecord(table, {static_cast<uint16_t>(volume), positions[i]});
@@ -167,7 +169,7 @@ int SearchState::SearchAdjacentPhrases(const SearchProgress& progress) {
     AdjacentVolumeMatches matches;
     std::unordered_map<std::string, uint32_t> numbers;
     const auto text = m_texts.Text(m_searchFolder, collection, volume);
-    ScanAdjacent(*text, Phrases, anchor, [&](int32_t position, std::string&& matched) {
+    ScanAdjacent(text->Bytes(), Phrases, anchor, [&](int32_t position, std::string&& matched) {
       auto [it, isNew] = numbers.try_emplace(matched, static_cast<uint32_t>(matches.texts.size()));
       if (isNew) matches.texts.push_back(std::move(matched));
       matches.hits.emplace_back(it->second, position);
@@ -228,21 +230,30 @@ int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
   if (progress) progress(0);
   std::string table;
   size_t records = 0;
+  // Each worker writes its volume's records; the caller only joins them.
+  struct VolumeRecords {
+    std::string bytes;
+    size_t count = 0;
+  };
   ForEachVolumeInOrder(
       volumes,
       [&](int volume) {
         const auto text = m_texts.Text(m_searchFolder, collection, volume);
-        return ScanSameItem(*text, Phrases, anchor, *tables.at(volume));
-      },
-      [&](int volume, ItemMatches&& items) {
-        for (size_t i = 0; i < items.numbers.size(); ++i) {
-          PutFixed16(table, static_cast<uint16_t>(volume));
-          PutFixed16(table, items.numbers[i]);
+        const ItemMatches items = ScanSameItem(text->Bytes(), text->LineBreaks(), Phrases, anchor, *tables.at(volume));
+        VolumeRecords written{{}, items.numbers.size()};
+        written.bytes.reserve(written.count * PhraseSetRecordSize());
+        for (size_t i = 0; i < written.count; ++i) {
+          PutFixed16(written.bytes, static_cast<uint16_t>(volume));
+          PutFixed16(written.bytes, items.numbers[i]);
           for (size_t p = 0; p < Phrases.size(); ++p) {
-            PutFixed32(table, static_cast<uint32_t>(items.offsets[i * Phrases.size() + p]));
+            PutFixed32(written.bytes, static_cast<uint32_t>(items.offsets[i * Phrases.size() + p]));
           }
-          ++records;
         }
+        return written;
+      },
+      [&](int volume, VolumeRecords&& written) {
+        table += written.bytes;
+        records += written.count;
         ReportVolumeDone(progress, volume);
         return true;
       });

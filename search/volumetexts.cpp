@@ -1,9 +1,15 @@
 #include "volumetexts.h"
 
 #include "indexreader.h"
+#include "scan.h"
 #include "uunpak.h"
 
 namespace lomarin {
+
+const std::vector<int32_t>& VolumeText::LineBreaks() const {
+  std::call_once(m_breaksFound, [this] { m_breaks = LineBreaksOf(m_bytes); });
+  return m_breaks;
+}
 
 void VolumeTextCache::Revalidate(const std::string& archivePath) {
   const std::string stamp = FileStamp(archivePath);
@@ -13,7 +19,7 @@ void VolumeTextCache::Revalidate(const std::string& archivePath) {
   m_stamps[archivePath] = stamp;
   for (auto it = m_entries.begin(); it != m_entries.end();) {
     if (it->first.first == archivePath) {
-      m_held -= it->second.text->size();
+      m_held -= it->second.text->Bytes().size();
       it = m_entries.erase(it);
     } else {
       ++it;
@@ -21,7 +27,7 @@ void VolumeTextCache::Revalidate(const std::string& archivePath) {
   }
 }
 
-std::shared_ptr<const std::string> VolumeTextCache::Text(const std::string& folder, Collection c, int volume) {
+std::shared_ptr<const VolumeText> VolumeTextCache::Text(const std::string& folder, Collection c, int volume) {
   const Key key{folder + TextArchiveName(c), volume};
   {
     const std::lock_guard lock(m_mutex);
@@ -32,13 +38,13 @@ std::shared_ptr<const std::string> VolumeTextCache::Text(const std::string& fold
     }
   }
   // Decompress outside the lock so that two volumes decompress at once.
-  auto text = std::make_shared<std::string>();
-  ExtractPakMember(key.first, TextMemberName(c, volume), *text);
-  std::shared_ptr<const std::string> shared = std::move(text);
+  std::string bytes;
+  ExtractPakMember(key.first, TextMemberName(c, volume), bytes);
+  auto shared = std::make_shared<const VolumeText>(std::move(bytes));
   const std::lock_guard lock(m_mutex);
-  if (shared->size() <= m_budget && !m_entries.contains(key)) {
+  if (shared->Bytes().size() <= m_budget && !m_entries.contains(key)) {
     m_entries[key] = {shared, ++m_clock};
-    m_held += shared->size();
+    m_held += shared->Bytes().size();
     EvictOverBudget();
   }
   return shared;
@@ -61,7 +67,7 @@ void VolumeTextCache::EvictOverBudget() {
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
       if (it->second.lastUse < oldest->second.lastUse) oldest = it;
     }
-    m_held -= oldest->second.text->size();
+    m_held -= oldest->second.text->Bytes().size();
     m_entries.erase(oldest);
   }
 }

@@ -93,7 +93,7 @@ namespace {
 // The items found, each as its number followed by its offsets.
 std::vector<std::vector<int32_t>> SameItem(std::string_view text, const std::vector<Phrase>& phrases,
                                            const Anchor& anchor, const PositionTable& items) {
-  const ItemMatches found = ScanSameItem(text, phrases, anchor, items);
+  const ItemMatches found = ScanSameItem(text, LineBreaksOf(text), phrases, anchor, items);
   std::vector<std::vector<int32_t>> rows;
   for (size_t i = 0; i < found.numbers.size(); ++i) {
     rows.push_back({found.numbers[i]});
