@@ -55,6 +55,11 @@ TEST(FullScan, AnchorsCandidateStartsAndLineBreaks) {
   EXPECT_EQ(ScanPhrase("abab abab", "ab", AnchorOn({{"ab", kWholeWord}}, "b"), 3).size(), 3u);
 }
 
+TEST(FullScan, LongTextFindsAcrossBlocksAndAtTheEnd) {
+  const std::string text = std::string(15, 'x') + "abc" + std::string(40, 'x') + "abc";
+  EXPECT_EQ(ScanPhrase(text, "abc", AnchorOn({{"abc", kWholeWord}}, "c"), 100), (std::vector<int32_t>{15, 58}));
+}
+
 TEST(FullScan, TwoAnchorsReachingOneStartRecordItOnce) {
   // "ab" anchored on b: b at 3 gives start 2 ('\n', moved back to 0); b at 1 gives 0 too.
   const std::string text = "ab\nb";
@@ -74,6 +79,18 @@ TEST(Adjacency, TokensAndLineBreaks) {
   const std::vector<Phrase> kinds = {{"ab", kWordPrefix}, {"", kAnyWord}, {"cd", kWordSuffix}};
   EXPECT_EQ(Adjacent("abz q xcd ab xcd", kinds, "c"), (std::vector<AdjacentHit>{{0, "abz q xcd"}}));
   EXPECT_EQ(Adjacent("cd", {{"", kAnyWord}, {"cd", kWholeWord}}, "c"), std::vector<AdjacentHit>{});
+}
+
+TEST(Adjacency, KeyTokenAroundLineBreaks) {
+  // Anchored on b, so that the line break lies in the key token itself.
+  const std::vector<Phrase> twoWords = {{"ab", kWholeWord}, {"cd", kWholeWord}};
+  EXPECT_EQ(Adjacent("a\r\nb cd", twoWords, "b"), (std::vector<AdjacentHit>{{0, "ab cd"}}));
+  EXPECT_EQ(Adjacent("ab\r\nx cd ab cd", twoWords, "b"), (std::vector<AdjacentHit>{{9, "ab cd"}}));
+  // A word beginning: a line break after the anchor is stepped over, unless the byte
+  // after it ends the token.
+  const std::vector<Phrase> prefix = {{"abc", kWordPrefix}, {"d", kWholeWord}};
+  EXPECT_EQ(Adjacent("ab\r\ncx d", prefix, "b"), (std::vector<AdjacentHit>{{0, "abcx d"}}));
+  EXPECT_EQ(Adjacent("ab\r cd", prefix, "b"), std::vector<AdjacentHit>{});
 }
 
 TEST(Adjacency, MatchedTextIsCutTo255Bytes) {
@@ -123,4 +140,23 @@ TEST(SameItem, MatchStartingBeforeItsAnchorsItemEnds) {
   const PositionTable items({{1, 0, 1}, {2, 2, 6}});
   EXPECT_EQ(SameItem(text, {{"abc", kWholeWord}, {"ab", kWholeWord}}, Anchor{'c', 3, 0}, items),
             (std::vector<std::vector<int32_t>>{{1, 0, 0}, {2, 4, 4}}));
+}
+
+TEST(SameItem, FirstOccurrenceBrokenByALineBreakBeforeTheAnchorsMatch) {
+  // The anchor c matches "abc" at 2, but "a\rbc" at 0 is an occurrence too, the first.
+  EXPECT_EQ(SameItem("a\rabc", {{"abc", kWholeWord}, {"b", kWholeWord}}, Anchor{'c', 3, 0}, PositionTable({{1, 0, 4}})),
+            (std::vector<std::vector<int32_t>>{{1, 0, 3}}));
+  // In a longer item: an occurrence broken by CR LF comes before one standing whole.
+  const std::string text = std::string(30, 'x') + "abc" + std::string(30, 'y') + "d\r\nef def";
+  const PositionTable item({{1, 0, static_cast<int32_t>(text.size() - 1)}});
+  EXPECT_EQ(SameItem(text, {{"abc", kWholeWord}, {"def", kWholeWord}}, Anchor{'c', 3, 0}, item),
+            (std::vector<std::vector<int32_t>>{{1, 30, 63}}));
+}
+
+TEST(SameItem, UnorderedTableAnswersAsItsBinarySearch) {
+  // Records out of order: the lookup finds only what the binary search finds.
+  const std::string text = "ab" + std::string(8, '.') + "ab" + std::string(8, '.');
+  const PositionTable items({{2, 10, 19}, {1, 0, 9}});
+  EXPECT_EQ(SameItem(text, {{"ab", kWholeWord}, {"b", kWholeWord}}, Anchor{'b', 2, 0}, items),
+            (std::vector<std::vector<int32_t>>{{2, 10, 11}}));
 }
