@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli.h"
+#include "clirun.h"
 #include "fixture.h"
 
 using namespace lomarin;
@@ -11,16 +10,8 @@ using lomarin::testing::FixtureLibrary;
 
 namespace {
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = lomarin::testing::CliResult;
+using lomarin::testing::RunCli;
 
 class CliSearch : public ::testing::Test {
  protected:

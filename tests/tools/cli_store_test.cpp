@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "bookwriters.h"
-#include "cli.h"
+#include "clirun.h"
 #include "tempdir.h"
 
 using namespace lomarin;
@@ -12,10 +11,7 @@ using lomarin::testing::TempDir;
 
 namespace {
 
-struct Result {
-  int code;
-  std::string out, err;
-};
+using Result = lomarin::testing::CliResult;
 
 // A library with Tipitaka volume 1, Atthakatha volume 1, Visuddhimagga part 0 and links.
 class CliStore : public ::testing::Test {
@@ -36,9 +32,7 @@ class CliStore : public ::testing::Test {
 
   Result Run(std::vector<std::string> args, const std::string& folder) const {
     args.insert(args.begin(), {"--data", folder, "store"});
-    std::ostringstream out, err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
+    return lomarin::testing::RunCli(args);
   }
 
   TempDir dir;

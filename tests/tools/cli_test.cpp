@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 
-#include "cli.h"
+#include "clirun.h"
 #include "pakwriter.h"
 #include "tempdir.h"
 
@@ -11,16 +10,8 @@ using lomarin::testing::TempDir;
 
 namespace {
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = lomarin::testing::CliResult;
+using lomarin::testing::RunCli;
 
 }  // namespace
 
