@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolButton>
 
 #include "attaproc.h"
 #include "desktoplayout.h"
@@ -17,6 +18,8 @@
 #include "lomarinapplication.h"
 #include "myrichedit.h"
 #include "warningbox.h"
+#include "searchhistory.h"
+#include "searchpanel.h"
 #include "tfrmbodyhcnt.h"
 #include "tfrmcntbook.h"
 #include "thaifonts.h"
@@ -29,9 +32,17 @@ namespace {
 const QColor kDesktopColour(209, 197, 179);
 const QColor kStatusColour(61, 40, 14);
 
+// Hit tables go to the per-user data folder when the data folder is not writable.
+SearchSettings SearchSettingsOfThisUser() {
+  SearchSettings settings;
+  settings.fallbackTableFolder = PerUserDataFolder();
+  return settings;
+}
+
 }  // namespace
 
-TfrmMain::TfrmMain(std::string dataFolder, QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+TfrmMain::TfrmMain(std::string dataFolder, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), Desktop(SearchSettingsOfThisUser()) {
   setObjectName(QStringLiteral("frmMain"));
   DataFolder = std::move(dataFolder);
   setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
@@ -179,11 +190,25 @@ void TfrmMain::FormKeyDown(int key) {
     case Qt::Key_Escape:
       OpenMainMenu();
       break;
+    case Qt::Key_F1:
+      ShowSearchDialog();
+      break;
     case Qt::Key_F2:
       ShowCatalogue();
       break;
     case Qt::Key_F3:
       if (auto* reader = qobject_cast<TfrmBodyHCNT*>(current)) reader->btnContentOpenClick();
+      break;
+    case Qt::Key_F4:
+      if (auto* reader = qobject_cast<TfrmBodyHCNT*>(current); reader != nullptr && !reader->btnT_ASwitch->isHidden()) {
+        reader->btnT_ASwitchClick();
+      }
+      break;
+    case Qt::Key_F5:
+      if (auto* reader = qobject_cast<TfrmBodyHCNT*>(current);
+          reader != nullptr && reader->pnSearchResult != nullptr && !reader->pnSearchResult->isHidden()) {
+        reader->pnSearchResult->btnShowSearchResultClick();
+      }
       break;
     case Qt::Key_F7:
       if (current != nullptr) {
@@ -215,9 +240,10 @@ void TfrmMain::ProcessDocumentRequest() {
     ViewClosed = false;
     if (RequestCode == kCatalogueCode) ReturnToDesktop();
   }
-  // The intro scroll and the search results open here as their windows come; until then
-  // their codes open nothing.
-  if (RequestCode >= 0 && RequestCode <= 0x01FFFF) {
+  // The intro scroll opens here once its window comes; until then its code opens nothing.
+  if (RequestCode == kSearchResultsCode) {
+    currentKey = OpenSearchResults();
+  } else if (RequestCode >= 0 && RequestCode <= 0x01FFFF) {
     currentKey = OpenNumberedVolume(RequestKind(RequestCode), RequestIndex(RequestCode));
   } else if (RequestCode >= 0x020000 && RequestCode <= 0x05FFFF) {
     const int index = RequestIndex(RequestCode);
@@ -245,7 +271,6 @@ void TfrmMain::ProcessDocumentRequest() {
 
 std::string TfrmMain::OpenNumberedVolume(int kind, int index) {
   const bool atthakatha = kind == kKindAtthakatha;
-  SearchInAtthakatha = atthakatha;
   const std::vector<std::string> titles =
       SplitLines(ReadWholeFile(DataFolder + (atthakatha ? "bible/atta.lst" : "bible/tripi.lst")));
   if (index >= static_cast<int>(titles.size())) return {};

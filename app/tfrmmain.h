@@ -35,6 +35,9 @@ class TfrmMain : public QWidget, public Desktop {
   // (which still gets the key): the table of keyboard commands.
   void FormKeyDown(int key);
 
+  // F1: the search dialog, starting with SearchText.
+  void ShowSearchDialog();
+
   // A request issued once the start-up timer has ticked (the --open option).
   void SetStartupRequest(const OpenRequest& request) { m_startupRequest = request; }
 
@@ -70,6 +73,10 @@ class TfrmMain : public QWidget, public Desktop {
   void ShowStatusHint(const QString& hint);
   // Kinds 0 and 1; answers the key of the document opened or activated, or "".
   std::string OpenNumberedVolume(int kind, int index);
+  // The search-results request; answers the results reader's key, or "" when the search
+  // was refused or found nothing (a message said so and SearchFailed is set).
+  std::string OpenSearchResults();
+  void ShowSearchMessage(const std::string& message);
   // Kinds 2, 3, 4 and 5 (otherbookrequests.cpp), answering the same.
   std::string OpenMilinda();
   std::string OpenVisuddhiPart(int part);

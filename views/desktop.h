@@ -33,8 +33,6 @@ class Desktop {
   SearchState Search;
   // The progress bar of the open search dialog while it runs a search, 0 … 100.
   SearchProgress SearchProgressBar;
-  // Which collection the readers' search state refers to.
-  bool SearchInAtthakatha = false;
   // Handed over by a closing view to ReturnToDesktop.
   int32_t ReturnIndex = -1;
   bool ViewClosed = false;

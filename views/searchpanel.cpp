@@ -330,6 +330,9 @@ void TSearchPanel::stgWordFoundSelectCell(int row) {
 void TSearchPanel::stgWhereFoundSelectCell(int row) {
   if (row < 1 || row > static_cast<int>(m_desktop.Search.HitVolumes.size())) return;
   ResultTextLoaded = false;
+  // The text shown belongs to the volume chosen before; the reader's numbers and its
+  // comparison would read it with the new volume's tables.
+  m_text.ReplaceText({});
   ListItemsOfVolume(std::stoi(m_desktop.Search.HitVolumes[static_cast<size_t>(row - 1)]));
   FillItemList();
   if (SetJumpsEnabled) SetJumpsEnabled(false);

@@ -23,6 +23,7 @@
 #include "positiontracking.h"
 #include "qtcp874.h"
 #include "readercontents.h"
+#include "searchpanel.h"
 #include "readerframe.h"
 #include "listrows.h"
 #include "tfrmcontent.h"
@@ -161,6 +162,8 @@ void TfrmBodyHCNT::CreateStatusBar() {
     watched->installEventFilter(this);
   }
   connect(btnContentOpen, &QToolButton::clicked, this, &TfrmBodyHCNT::btnContentOpenClick);
+  connect(btnSearch, &QToolButton::clicked, this, &TfrmBodyHCNT::btnSearchClick);
+  connect(btnT_ASwitch, &QToolButton::clicked, this, &TfrmBodyHCNT::btnT_ASwitchClick);
   connect(btnBookSwitch, &QToolButton::clicked, this, &TfrmBodyHCNT::btnBookSwitchClick);
 }
 
@@ -176,6 +179,8 @@ void TfrmBodyHCNT::CreatePopupMenu() {
   N2 = PopupMenu1->addAction(QStringLiteral("เลือกทั้งหมด"));
   connect(pimCopy, &QAction::triggered, reBody, &QPlainTextEdit::copy);
   connect(N2, &QAction::triggered, this, &TfrmBodyHCNT::N2Click);
+  connect(imnLink, &QAction::triggered, this, &TfrmBodyHCNT::btnT_ASwitchClick);
+  connect(N4, &QAction::triggered, this, &TfrmBodyHCNT::btnSearchClick);
   reBody->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(reBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     PopupMenu1Popup();
@@ -185,7 +190,7 @@ void TfrmBodyHCNT::CreatePopupMenu() {
 
 int TfrmBodyHCNT::Kind() const { return RequestKind(DocumentCode); }
 
-int TfrmBodyHCNT::Volume() const { return RequestIndex(DocumentCode) + 1; }
+int TfrmBodyHCNT::Volume() const { return RequestIndex(BookCode()) + 1; }
 
 void TfrmBodyHCNT::ConfigureForKind() {
   if (Kind() == kKindTipitaka) {
@@ -231,6 +236,7 @@ void TfrmBodyHCNT::FormShow() {
   edPage->hide();
   reBodyVScroll();
   reBody->setFocus();
+  if (pnSearchResult != nullptr) pnSearchResult->FormShow();
 }
 
 void TfrmBodyHCNT::stbarDrawPanel(QPainter& painter, int panel, const QRect& rect) {
@@ -246,7 +252,7 @@ void TfrmBodyHCNT::reBodyVScroll() {
   if (reBody->LineCount() == 0 || m_trackingFailed) return;
   TrackedPosition shown;
   try {
-    shown = TrackPosition(m_desktop.DataFolder, Kind(), Volume(), reBody->FirstVisibleRow());
+    shown = TrackPosition(m_desktop.DataFolder, RequestKind(BookCode()), Volume(), reBody->FirstVisibleRow());
   } catch (const std::exception& e) {
     // Tracking runs on every paint: a table that cannot be read is reported once, from the
     // event loop rather than from inside the paint, and the numbers stay as they were.
@@ -261,6 +267,11 @@ void TfrmBodyHCNT::reBodyVScroll() {
     stbar->SetPanelText(kItemLabelPanel, QStringFromCp874(*shown.header));
   }
   if (shown.compareVisible) btnT_ASwitch->setVisible(*shown.compareVisible);
+  if (Kind() == kKindSearchResults) {
+    const bool atthakatha = RequestKind(BookCode()) == kKindAtthakatha;
+    btnT_ASwitch->setIcon(ImageList1[atthakatha ? 1 : 0]);
+    SetHint(btnT_ASwitch, atthakatha ? QStringLiteral("เทียบพระไตรปิฎก") : QStringLiteral("เทียบอรรถกถา"));
+  }
 }
 
 void TfrmBodyHCNT::reBodySelectionChange() {
@@ -273,6 +284,8 @@ void TfrmBodyHCNT::PopupMenu1Popup() {
   const bool selected = reBody->SelLength() > 0;
   pimCopy->setEnabled(selected);
   pimSelPrint->setEnabled(selected);
+  imnLink->setVisible(!btnT_ASwitch->isHidden());
+  imnLink->setText(btnT_ASwitch->toolTip());
 }
 
 void TfrmBodyHCNT::N2Click() { reBody->selectAll(); }
@@ -283,12 +296,12 @@ void TfrmBodyHCNT::btnContentOpenClick() {
   auto* dialog = new TfrmContent(this, ContentsChoice);
   dialog->Label1->setText(QStringLiteral("สารบัญ ") + QStringFromCp874(TitleOfKey(DocumentKey)));
   LineList contents;
-  LoadReaderContents(m_desktop.DataFolder, DocumentCode, contents);
+  LoadReaderContents(m_desktop.DataFolder, BookCode(), contents);
   FillRows(dialog->ListBox1, contents.lines, 36);
   ContentsChoice = -1;
   dialog->exec();
   if (ContentsChoice < 0) return;
-  const int line = ReaderContentsLine(m_desktop.DataFolder, DocumentCode, ContentsChoice);
+  const int line = ReaderContentsLine(m_desktop.DataFolder, BookCode(), ContentsChoice);
   reBody->ScrollToRow(line);
   reBody->SetSelStart(reBody->RowStartByte(line));
 }
@@ -318,7 +331,7 @@ void TfrmBodyHCNT::JumpFromEdit(QLineEdit* edit) {
     if (const std::optional<int> line = ItemJumpLine(m_desktop.DataFolder, Volume(), n)) {
       JumpToLine(stNum, edNum, n, *line);
     }
-  } else if (const std::optional<int> line = PageJumpLine(m_desktop.DataFolder, Kind(), Volume(), n)) {
+  } else if (const std::optional<int> line = PageJumpLine(m_desktop.DataFolder, RequestKind(BookCode()), Volume(), n)) {
     JumpToLine(stPage, edPage, n, *line);
   }
 }

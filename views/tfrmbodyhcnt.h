@@ -3,7 +3,8 @@
 // line in its status bar in Thai digits, updated on every notification of the text view.
 // Clicking a number opens a four-digit edit to jump to another item or page. The window
 // is a child of the desktop, listed in its window list under DocumentKey, and frees
-// itself when it closes.
+// itself when it closes. As the search-results reader it shows the results panel above
+// its title; its search and comparison side is in tfrmbodyhcntsearch.cpp.
 #pragma once
 
 #include <QIcon>
@@ -22,6 +23,7 @@ namespace lomarin {
 
 class Desktop;
 class TMyRichEdit;
+class TSearchPanel;
 class TStatusBar;
 
 class TfrmBodyHCNT : public DocumentView {
@@ -37,11 +39,23 @@ class TfrmBodyHCNT : public DocumentView {
   // Hints, glyph and status panels for the kind of DocumentCode; PartnerIndex := -1.
   void ConfigureForKind();
   int Kind() const;
+  // The code of the volume shown: DocumentCode, or in the results reader the search's
+  // current volume in the collection it searched.
+  int32_t BookCode() const;
   int Volume() const;
+  // The results reader: its panel above the title panel, and the status bar and hints
+  // of a search over the Tipitaka or the Atthakatha.
+  void ShowSearchPanel();
+  void ConfigureForSearchResults();
+  TSearchPanel* pnSearchResult = nullptr;
 
   void reBodyVScroll();
   void reBodySelectionChange();
   void btnCloseClick();
+  // The search dialog, pre-filled with the selection, the collection and the volume.
+  void btnSearchClick();
+  // The commentary comparison (also imnLink and F4).
+  void btnT_ASwitchClick();
   // The contents dialog; the view moves to the chosen entry or stays where it was.
   void btnContentOpenClick();
   // The open-books switcher; afterwards the view at CurrentIndex comes to the front.
