@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -106,6 +107,8 @@ void CloseAll(TfrmMain& desktop) {
   while (!desktop.WindowList.Empty()) {
     qobject_cast<TfrmBodyHCNT*>(desktop.WindowList.At(0).view)->btnCloseClick();
   }
+  // With no document left the desktop would open its menu at the next event.
+  desktop.Timer2->stop();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -114,8 +117,15 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 }
 
 // Runs a search from the dialog as a click on its button does; the reader it shows is
-// painted before the clock stops.
+// painted before the clock stops. A modal window (a message of a refused or fruitless
+// search) would wait for a click: the run stops instead.
 double SearchFromDialog(TfrmMain& desktop, int volumeChoice) {
+  QTimer::singleShot(2000, [] {
+    if (QApplication::activeModalWidget() != nullptr) {
+      std::fprintf(stderr, "a modal window opened during the search\n");
+      std::exit(1);
+    }
+  });
   auto* dialog = new TfrmSearchBox(desktop, &desktop);
   dialog->show();
   dialog->edWordSearch->setEditText(QStringFromCp874(TheCorpus().word));
