@@ -39,6 +39,16 @@ void TRGNBtn::UseCommonPalette() {
   SetBorderColor(QColor::fromRgb(kCommonBorderColor));
 }
 
+TRGNBtn* TRGNBtn::CreateCommon(QWidget* parent, const QString& objectName, const QString& caption,
+                               const QRect& at) {
+  auto* button = new TRGNBtn(parent);
+  button->setObjectName(objectName);
+  button->UseCommonPalette();
+  button->SetCaption(caption);
+  button->setGeometry(at);
+  return button;
+}
+
 void TRGNBtn::SetDefault(bool value) {
   m_default = value;
   // The window announces its focused control again, which lets go of any pressed look.

@@ -30,6 +30,8 @@ class TRGNBtn : public QWidget {
   static constexpr QRgb kCommonMouseDownColor = 0xD19D14;  // RGB(209, 157, 20)
   static constexpr QRgb kCommonBorderColor = 0xF1CC6B;     // RGB(241, 204, 107)
   void UseCommonPalette();
+  // A button of a dialog: the common palette, a caption, a place in its parent.
+  static TRGNBtn* CreateCommon(QWidget* parent, const QString& objectName, const QString& caption, const QRect& at);
 
   bool Default() const { return m_default; }
   // Stored; the window re-announces its focused control. Enter follows the focus only.

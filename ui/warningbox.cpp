@@ -42,11 +42,8 @@ int ShowMessage(QWidget* owner, const QString& caption, const QString& text, con
   const int rowWidth = static_cast<int>(buttons.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
   int x = (box->width() - rowWidth) / 2;
   for (int i = 0; i < buttons.size(); ++i) {
-    auto* button = new TRGNBtn(box);
-    button->setObjectName(i == 0 ? QStringLiteral("btnOK") : QStringLiteral("btnCancel"));
-    button->UseCommonPalette();
-    button->SetCaption(buttons[i]);
-    button->setGeometry(x, 112, kButtonWidth, 32);
+    TRGNBtn* button = TRGNBtn::CreateCommon(box, i == 0 ? QStringLiteral("btnOK") : QStringLiteral("btnCancel"),
+                                            buttons[i], QRect(x, 112, kButtonWidth, 32));
     x += kButtonWidth + kButtonGap;
     QObject::connect(button, &TRGNBtn::OnClick, box, [box, &chosen, i] {
       chosen = i;

@@ -178,12 +178,8 @@ void TSearchPanel::CreateBottom() {
   pnNavSearch->setObjectName(QStringLiteral("pnNavSearch"));
   pnNavSearch->resize(kNavWidth, kBottomHeight);
   const auto stepButton = [this](const QString& name, const QString& caption, int x) {
-    auto* button = new TRGNBtn(pnNavSearch);
-    button->setObjectName(name);
-    button->UseCommonPalette();
-    button->SetCaption(caption);
+    TRGNBtn* button = TRGNBtn::CreateCommon(pnNavSearch, name, caption, QRect(x, 6, 32, 32));
     button->setFont(PixelFont(QStringLiteral("DejaVu Sans"), kPanelPixels, true));
-    button->setGeometry(x, 6, 32, 32);
     button->setEnabled(false);
     return button;
   };

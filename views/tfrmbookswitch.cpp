@@ -20,15 +20,6 @@ const QColor kTitleColour(101, 75, 10);
 constexpr int kRowHeight = 36;
 constexpr size_t kMostShownTogether = 2;
 
-TRGNBtn* NewButton(QWidget* parent, const QString& objectName, const QString& caption, const QRect& at) {
-  auto* button = new TRGNBtn(parent);
-  button->setObjectName(objectName);
-  button->UseCommonPalette();
-  button->SetCaption(caption);
-  button->setGeometry(at);
-  return button;
-}
-
 }  // namespace
 
 TfrmBookSwitch::TfrmBookSwitch(Desktop& desktop, const QRect& pageImage, QWidget* owner)
@@ -53,10 +44,10 @@ TfrmBookSwitch::TfrmBookSwitch(Desktop& desktop, const QRect& pageImage, QWidget
   connect(cklBookList, &QListWidget::itemChanged, this, &TfrmBookSwitch::cklBookListClickCheck);
   cklBookList->viewport()->installEventFilter(this);
 
-  btnOpen = NewButton(this, QStringLiteral("btnOpen"), QStringLiteral("เปิด"), QRect(134, 326, 100, 32));
+  btnOpen = TRGNBtn::CreateCommon(this, QStringLiteral("btnOpen"), QStringLiteral("เปิด"), QRect(134, 326, 100, 32));
   btnOpen->SetDefault(true);
   connect(btnOpen, &TRGNBtn::OnClick, this, &TfrmBookSwitch::cklBookListDblClick);
-  btnCancel = NewButton(this, QStringLiteral("btnCancel"), QStringLiteral("ยกเลิก"), QRect(244, 326, 100, 32));
+  btnCancel = TRGNBtn::CreateCommon(this, QStringLiteral("btnCancel"), QStringLiteral("ยกเลิก"), QRect(244, 326, 100, 32));
   btnCancel->SetCancel(true);
   connect(btnCancel, &TRGNBtn::OnClick, this, &TfrmBookSwitch::btnCancelClick);
   cklBookList->setFocus();

@@ -61,7 +61,7 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
   // Tab order follows creation: the categories, the list, then the action buttons.
   int top = 24;
   for (const CategoryButton& c : categories) {
-    TRGNBtn* button = newButton(QString::fromLatin1(c.name), QString::fromUtf8(c.caption), QRect(16, top, 170, 44));
+    TRGNBtn* button = TRGNBtn::CreateCommon(this, QString::fromLatin1(c.name), QString::fromUtf8(c.caption), QRect(16, top, 170, 44));
     button->setFont(PixelFont(QStringLiteral("AngsanaUPC"), 27, true));
     connect(button, &TRGNBtn::OnEnter, this, [this, button] { btnTripiListEnter(button); });
     connect(button, &TRGNBtn::OnClick, this, &TfrmCntBook::btnTripiListClick);
@@ -70,7 +70,7 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
   }
   top = 30;
   for (const CategoryButton& c : categories) {
-    TRGNBtn* guide = newButton(QString::fromLatin1(c.guideName), QStringLiteral("?"), QRect(194, top, 32, 32));
+    TRGNBtn* guide = TRGNBtn::CreateCommon(this, QString::fromLatin1(c.guideName), QStringLiteral("?"), QRect(194, top, 32, 32));
     SetHint(guide, QString::fromUtf8(c.guideHint));
     connect(guide, &TRGNBtn::OnEnter, this, &TfrmCntBook::btnLastUsageEnter);
     *c.guide = guide;
@@ -96,14 +96,14 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
   lsbBookIndex->installEventFilter(this);
   lsbBookIndex->viewport()->installEventFilter(this);
 
-  btnOpenBook = newButton(QStringLiteral("btnOpenBook"), QStringLiteral("เปิด"), QRect(424, 422, 100, 36));
+  btnOpenBook = TRGNBtn::CreateCommon(this, QStringLiteral("btnOpenBook"), QStringLiteral("เปิด"), QRect(424, 422, 100, 36));
   btnOpenBook->setEnabled(false);
   connect(btnOpenBook, &TRGNBtn::OnClick, this, &TfrmCntBook::btnOpenBookClick);
-  btnContent = newButton(QStringLiteral("btnContent"), QStringLiteral("ดูสารบัญ"), QRect(534, 422, 110, 36));
+  btnContent = TRGNBtn::CreateCommon(this, QStringLiteral("btnContent"), QStringLiteral("ดูสารบัญ"), QRect(534, 422, 110, 36));
   btnContent->setEnabled(false);
   btnContent->SetDefault(true);
   connect(btnContent, &TRGNBtn::OnClick, this, &TfrmCntBook::btnContentClick);
-  btnClose = newButton(QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(654, 422, 100, 36));
+  btnClose = TRGNBtn::CreateCommon(this, QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(654, 422, 100, 36));
   btnClose->SetCancel(true);
   connect(btnClose, &TRGNBtn::OnEnter, this, &TfrmCntBook::btnLastUsageEnter);
   connect(btnClose, &TRGNBtn::OnClick, this, &QWidget::close);
@@ -117,15 +117,6 @@ TfrmCntBook::TfrmCntBook(Desktop& desktop, QWidget* owner) : DialogForm(owner, Q
     setTabOrder(previous, next);
     previous = next;
   }
-}
-
-TRGNBtn* TfrmCntBook::newButton(const QString& objectName, const QString& caption, const QRect& at) {
-  auto* button = new TRGNBtn(this);
-  button->setObjectName(objectName);
-  button->UseCommonPalette();
-  button->SetCaption(caption);
-  button->setGeometry(at);
-  return button;
 }
 
 void TfrmCntBook::btnTripiListEnter(TRGNBtn* button) {

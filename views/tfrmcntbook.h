@@ -64,7 +64,6 @@ class TfrmCntBook : public DialogForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TRGNBtn* newButton(const QString& objectName, const QString& caption, const QRect& at);
   void fillBookList();
   void fillContents();
 

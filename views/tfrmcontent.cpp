@@ -16,12 +16,8 @@ const QColor kHeadingColour(108, 82, 11);
 constexpr QRgb kContentsMouseDownColor = 0x80FF80;
 
 TRGNBtn* NewButton(QWidget* parent, const QString& objectName, const QString& caption, const QRect& at) {
-  auto* button = new TRGNBtn(parent);
-  button->setObjectName(objectName);
-  button->UseCommonPalette();
+  TRGNBtn* button = TRGNBtn::CreateCommon(parent, objectName, caption, at);
   button->SetMouseDownColor(QColor::fromRgb(kContentsMouseDownColor));
-  button->SetCaption(caption);
-  button->setGeometry(at);
   return button;
 }
 

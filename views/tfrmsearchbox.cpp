@@ -22,15 +22,6 @@ namespace {
 const QColor kTitleColour(108, 82, 11);
 constexpr int kStandInPixels = 22;
 
-TRGNBtn* NewButton(QWidget* parent, const QString& objectName, const QString& caption, const QRect& at) {
-  auto* button = new TRGNBtn(parent);
-  button->setObjectName(objectName);
-  button->UseCommonPalette();
-  button->SetCaption(caption);
-  button->setGeometry(at);
-  return button;
-}
-
 // A label at its design place, moved left as far as needed to end before its field.
 QLabel* NewLabel(QWidget* parent, const QString& objectName, const QString& caption, int x, int y, int fieldLeft) {
   auto* label = new QLabel(caption, parent);
@@ -68,7 +59,7 @@ TfrmSearchBox::TfrmSearchBox(Desktop& desktop, QWidget* owner)
   titleColours.setColor(QPalette::Window, kTitleColour);
   titleColours.setColor(QPalette::WindowText, Qt::white);
   Label3->setPalette(titleColours);
-  RGNBtn7 = NewButton(this, QStringLiteral("RGNBtn7"), QStringLiteral("?"), QRect(167, 50, 32, 32));
+  RGNBtn7 = TRGNBtn::CreateCommon(this, QStringLiteral("RGNBtn7"), QStringLiteral("?"), QRect(167, 50, 32, 32));
   SetHint(RGNBtn7, QStringLiteral("ขอคำแนะนำการใช้งาน"));
 
   Label1 = NewLabel(this, QStringLiteral("Label1"), QStringLiteral("คำที่ต้องการค้นหา"), 42, 97, 180);
@@ -90,11 +81,11 @@ TfrmSearchBox::TfrmSearchBox(Desktop& desktop, QWidget* owner)
   ckbTogether->setGeometry(181, 202, 239, 35);
   ckbTogether->adjustSize();
 
-  btnSearch = NewButton(this, QStringLiteral("btnSearch"), QStringLiteral("ค้นหา"), QRect(196, 249, 101, 32));
+  btnSearch = TRGNBtn::CreateCommon(this, QStringLiteral("btnSearch"), QStringLiteral("ค้นหา"), QRect(196, 249, 101, 32));
   btnSearch->SetDefault(true);
   btnSearch->setEnabled(false);
   connect(btnSearch, &TRGNBtn::OnClick, this, &TfrmSearchBox::btnSearchClick);
-  btnClose = NewButton(this, QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(306, 249, 101, 32));
+  btnClose = TRGNBtn::CreateCommon(this, QStringLiteral("btnClose"), QStringLiteral("ปิด"), QRect(306, 249, 101, 32));
   btnClose->SetCancel(true);
   connect(btnClose, &TRGNBtn::OnClick, this, &TfrmSearchBox::btnCloseClick);
 
