@@ -84,7 +84,7 @@ TEST(Visuddhi, EveryPartByItsNameAndTheLowByteOfThePart) {
     EXPECT_EQ(Loaded([&](TextTarget& t) { return LoadVisuddhiContents(code, t); }).lines, (Lines{"first", "second"}));
     EXPECT_EQ(VisuddhiPageHeader(code, 1), name + " page 1");
   }
-  // Part 6 and above have no files.
+  // Visuddhimagga parts above 5 have no files.
   for (int part : {6, 255, 0x0306}) {
     EXPECT_EQ(Loaded([&](TextTarget& t) { return LoadVisuddhiText(part, t); }).ok, false);
     EXPECT_EQ(Loaded([&](TextTarget& t) { return LoadVisuddhiContents(part, t); }).lines, Lines{"before"});

@@ -128,7 +128,7 @@ class OtherBooksTest : public QObject {
   }
 
   void visuddhiShowsPageAndRunningHead() {
-    // Part 2 is volume 3 for the reader; its page table and heads.
+    // Visuddhimagga part 2 is volume 3 for the reader; its page table and heads.
     for (const auto& [top, page, head] : {std::tuple{0, 1, "หัวเรื่อง ๑"}, std::tuple{25, 2, "หัวเรื่อง ๒"},
                                           std::tuple{59, 3, "หัวเรื่อง ๓"}}) {
       const TrackedPosition shown = TrackPosition(m_data, 3, 3, top);
