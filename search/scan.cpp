@@ -137,6 +137,19 @@ class ItemWalk {
   size_t m_next = 0;
 };
 
+// Whether a token beginning (ending) with `byte` can match `phrase`: word matching
+// compares a whole word or word beginning from the token's first byte, and a whole word
+// or word ending up to its last byte.
+bool MayBeginToken(const Phrase& phrase, char byte) {
+  const bool fromFirst = phrase.Kind == kWholeWord || phrase.Kind == kWordPrefix;
+  return !fromFirst || phrase.Text.empty() || byte == phrase.Text.front();
+}
+
+bool MayEndToken(const Phrase& phrase, char byte) {
+  const bool toLast = phrase.Kind == kWholeWord || phrase.Kind == kWordSuffix;
+  return !toLast || phrase.Text.empty() || byte == phrase.Text.back();
+}
+
 // What the bytes just before an anchor occurrence tell about the token holding it, for a
 // plain key phrase matched as a whole word or a word beginning: such a token can match
 // only with the key phrase's anchor byte on the occurrence (the first of that byte in the
@@ -235,9 +248,13 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
     // Resuming after the occurrence as well: a tab in the phrase ends the token before it.
     const size_t resume = std::max(ends[k], at + 1);
     bool all = told == KeyToken::kMatch || matches(k, starts[k], ends[k]);
+    // Most key tokens have neighbours that differ at their near byte: they are told
+    // apart before the neighbour's far end is looked for.
     for (size_t j = k; all && j-- > 0;) {
       size_t end = starts[j + 1];
       while (end > 0 && IsTokenEnd(text[end - 1])) --end;
+      all = end > 0 && MayEndToken(phrases[j], text[end - 1]);
+      if (!all) break;
       starts[j] = TokenStartBefore(text, end);
       ends[j] = end;
       all = matches(j, starts[j], ends[j]);
@@ -245,6 +262,8 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
     for (size_t j = k + 1; all && j < count; ++j) {
       size_t start = ends[j - 1];
       while (start < text.size() && IsTokenEnd(text[start])) ++start;
+      all = start < text.size() && MayBeginToken(phrases[j], text[start]);
+      if (!all) break;
       starts[j] = start;
       ends[j] = TokenEndFrom(text, start);
       all = matches(j, starts[j], ends[j]);
