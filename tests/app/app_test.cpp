@@ -19,6 +19,7 @@
 #include "tempdir.h"
 #include "tfrmbodyhcnt.h"
 #include "tfrmcntbook.h"
+#include "testdesktop.h"
 #include "tfrmmain.h"
 
 using namespace lomarin;
@@ -53,15 +54,7 @@ class AppTest : public QObject {
   lomarin::testing::TempDir m_dir;
   QStringList m_errors;
 
-  std::unique_ptr<TfrmMain> NewDesktop() {
-    auto desktop = std::make_unique<TfrmMain>(m_dir.Folder());
-    desktop->Timer1->stop();
-    desktop->resize(1024, 768);
-    desktop->show();
-    desktop->setGeometry(0, 0, 1024, 768);
-    desktop->imgMainPage->setGeometry(PageImageRect(QSize(1024, 768)));
-    return desktop;
-  }
+  std::unique_ptr<TfrmMain> NewDesktop() { return lomarin::testing::NewTestDesktop(m_dir.Folder()); }
 
  private slots:
   void initTestCase() {

@@ -21,6 +21,7 @@
 #include "tfrmbookswitch.h"
 #include "tfrmcntbook.h"
 #include "tfrmcontent.h"
+#include "testdesktop.h"
 #include "tfrmmain.h"
 
 using namespace lomarin;
@@ -65,11 +66,7 @@ class KeysTest : public QObject {
   lomarin::testing::TempDir m_dir;
 
   std::unique_ptr<TfrmMain> NewDesktop() {
-    auto desktop = std::make_unique<TfrmMain>(m_dir.Folder());
-    desktop->Timer1->stop();
-    desktop->show();
-    desktop->setGeometry(0, 0, 1024, 768);
-    desktop->imgMainPage->setGeometry(PageImageRect(QSize(1024, 768)));
+    auto desktop = lomarin::testing::NewTestDesktop(m_dir.Folder());
     desktop->activateWindow();
     return desktop;
   }

@@ -21,6 +21,7 @@
 #include "tfrmbodyhcnt.h"
 #include "tfrmbodyhncnt.h"
 #include "tfrmcontent.h"
+#include "testdesktop.h"
 #include "tfrmmain.h"
 #include "tfrmsara.h"
 #include "tstatusbar.h"
@@ -69,15 +70,7 @@ class OtherBooksAppTest : public QObject {
   lomarin::testing::TempDir m_dir;
   QStringList m_errors;
 
-  std::unique_ptr<TfrmMain> NewDesktop() {
-    auto desktop = std::make_unique<TfrmMain>(m_dir.Folder());
-    desktop->Timer1->stop();
-    desktop->resize(1024, 768);
-    desktop->show();
-    desktop->setGeometry(0, 0, 1024, 768);
-    desktop->imgMainPage->setGeometry(PageImageRect(QSize(1024, 768)));
-    return desktop;
-  }
+  std::unique_ptr<TfrmMain> NewDesktop() { return lomarin::testing::NewTestDesktop(m_dir.Folder()); }
 
  private slots:
   void initTestCase() {

@@ -17,6 +17,7 @@
 #include "searchpanel.h"
 #include "tempdir.h"
 #include "tfrmbodyhcnt.h"
+#include "testdesktop.h"
 #include "tfrmmain.h"
 #include "tstatusbar.h"
 
@@ -41,14 +42,7 @@ class SearchDesktopTest : public QObject {
   QStringList m_messages;
   QTimer m_messageCloser;
 
-  std::unique_ptr<TfrmMain> NewDesktop() {
-    auto desktop = std::make_unique<TfrmMain>(m_dir.Folder());
-    desktop->Timer1->stop();
-    desktop->show();
-    desktop->setGeometry(0, 0, 1024, 768);
-    desktop->imgMainPage->setGeometry(PageImageRect(QSize(1024, 768)));
-    return desktop;
-  }
+  std::unique_ptr<TfrmMain> NewDesktop() { return lomarin::testing::NewTestDesktop(m_dir.Folder()); }
 
   // What the search dialog writes into the desktop before it issues the request.
   static void Search(TfrmMain& desktop, const char* query, int requestArg = 0, int volume = 999) {
