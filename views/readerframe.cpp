@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 #include "desktop.h"
@@ -75,6 +76,15 @@ TStatusBar* NewPlainStatusBar(QWidget* parent) {
   bar->setObjectName(QStringLiteral("stbar"));
   bar->setFixedHeight(kStatusBarHeight);
   return bar;
+}
+
+void AttachTextPopup(TMyRichEdit* text, QMenu* menu, std::function<void()> beforePopup) {
+  text->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(text, &QWidget::customContextMenuRequested, menu,
+                   [text, menu, beforePopup = std::move(beforePopup)](const QPoint& at) {
+                     beforePopup();
+                     menu->exec(text->mapToGlobal(at));
+                   });
 }
 
 void StyleBookText(TMyRichEdit* text, bool alwaysScrollBars) {

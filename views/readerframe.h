@@ -6,10 +6,12 @@
 
 #include <QIcon>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 
 class QLabel;
+class QMenu;
 class QToolButton;
 class QWidget;
 
@@ -38,6 +40,10 @@ TStatusBar* NewPlainStatusBar(QWidget* parent);
 // The book text: read-only, no gutter, light paper colour, the selection kept visible
 // while the window has not the focus; `alwaysScrollBars` keeps both scroll bars shown.
 void StyleBookText(TMyRichEdit* text, bool alwaysScrollBars);
+
+// The popup of a reader's text: a right click runs `beforePopup` (which sets the items'
+// states), then shows `menu` where the click was.
+void AttachTextPopup(TMyRichEdit* text, QMenu* menu, std::function<void()> beforePopup);
 
 // `btnBookSwitch` moved into the status bar at (3, 3), the bar's height − 4 high and 20
 // wider than high.

@@ -181,11 +181,7 @@ void TfrmBodyHCNT::CreatePopupMenu() {
   connect(N2, &QAction::triggered, this, &TfrmBodyHCNT::N2Click);
   connect(imnLink, &QAction::triggered, this, &TfrmBodyHCNT::btnT_ASwitchClick);
   connect(N4, &QAction::triggered, this, &TfrmBodyHCNT::btnSearchClick);
-  reBody->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(reBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    PopupMenu1Popup();
-    PopupMenu1->exec(reBody->mapToGlobal(at));
-  });
+  AttachTextPopup(reBody, PopupMenu1, [this] { PopupMenu1Popup(); });
 }
 
 int TfrmBodyHCNT::Kind() const { return RequestKind(DocumentCode); }

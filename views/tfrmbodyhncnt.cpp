@@ -70,11 +70,7 @@ void TfrmBodyHNCNT::CreatePopupMenu() {
   N2 = PopupMenu1->addAction(QStringLiteral("เลือกทั้งหมด"));
   connect(pimCopy, &QAction::triggered, this, &TfrmBodyHNCNT::btnCopyTextClick);
   connect(N2, &QAction::triggered, this, &TfrmBodyHNCNT::N2Click);
-  reBody->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(reBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    PopupMenu1Popup();
-    PopupMenu1->exec(reBody->mapToGlobal(at));
-  });
+  AttachTextPopup(reBody, PopupMenu1, [this] { PopupMenu1Popup(); });
 }
 
 void TfrmBodyHNCNT::showEvent(QShowEvent* event) {

@@ -141,11 +141,7 @@ void TfrmSara::CreatePopupMenus() {
   N4 = PopupMenu2->addAction(kToRightCaption);
   connect(pimCopy, &QAction::triggered, this, &TfrmSara::pimCopyClick);
   connect(N4, &QAction::triggered, this, &TfrmSara::imnAlignClick);
-  reBody->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(reBody, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    PopupMenu2Popup();
-    PopupMenu2->exec(reBody->mapToGlobal(at));
-  });
+  AttachTextPopup(reBody, PopupMenu2, [this] { PopupMenu2Popup(); });
 }
 
 void TfrmSara::FormCreate() {
