@@ -1,12 +1,12 @@
 #include "query.h"
 
+#include "bytesearch.h"
+
 namespace lomarin {
 namespace {
 
 constexpr char kAsterisk = '*';
 constexpr int32_t kNoRarerThan = 10000000;
-
-bool IsBreakByte(char byte) { return static_cast<unsigned char>(byte) <= 13; }
 
 }  // namespace
 

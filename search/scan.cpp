@@ -14,11 +14,6 @@ constexpr size_t kMaxMatchedText = 255;
 // How much of the text after an item the same-item scan asks the memory to fetch early.
 constexpr size_t kPrefetchBytes = 1024;
 
-bool IsTokenEnd(char byte) { return byte == ' ' || byte == kTab; }
-
-// A byte the word matching of tokens steps over together with the byte after it.
-bool IsBreakByte(char byte) { return static_cast<unsigned char>(byte) <= 13; }
-
 // Whether every byte of `phrase` compares as it stands in both kinds of matching: no
 // line-break byte (the tab among them) and no space. The quick paths below rely on it;
 // other phrases take the general walks.
@@ -231,14 +226,23 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
   const Phrase& key = phrases[k];
   const bool quick = anchor.position >= 1 && (key.Kind == kWholeWord || key.Kind == kWordPrefix) && IsPlain(key.Text);
   const size_t before = quick ? static_cast<size_t>(anchor.position - 1) : 0;
+  // Occurrences where no key token can begin at the right distance before them, or where
+  // the key's bytes around the anchor are missing with no line break to shift them, are
+  // passed over a block at a time: MatchKeyToken would turn each of them down.
+  ByteOccurrences occurrences =
+      quick && before >= 1 && before <= ByteOccurrences::kMaxLead && before + 1 < key.Text.size()
+          ? ByteOccurrences(text, anchor.byte,
+                            {before, static_cast<unsigned char>(key.Text[before - 1]),
+                             static_cast<unsigned char>(key.Text[before + 1])})
+          : ByteOccurrences(text, anchor.byte);
   std::vector<size_t> starts(count), ends(count);
   const auto matches = [&](size_t j, size_t start, size_t end) {
     return start < end && MatchWord(text.substr(start, end - start), phrases[j].Text, phrases[j].Kind, true);
   };
-  for (size_t at = FindByte(text, anchor.byte, 0); at != std::string_view::npos;) {
+  for (size_t at = occurrences.From(0); at != std::string_view::npos;) {
     const KeyToken told = quick ? MatchKeyToken(text, at, key, before, &starts[k], &ends[k]) : KeyToken::kUnknown;
     if (told == KeyToken::kNoMatch) {
-      at = FindByte(text, anchor.byte, at + 1);
+      at = occurrences.From(at + 1);
       continue;
     }
     if (told == KeyToken::kUnknown) {
@@ -272,7 +276,7 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
                       CleanMatchedText(text.substr(starts[0], ends[count - 1] - starts[0])))) {
       return;
     }
-    at = FindByte(text, anchor.byte, resume);
+    at = occurrences.From(resume);
   }
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "bytesearch.h"
 #include "scan.h"
 
 using namespace lomarin;
@@ -18,6 +21,9 @@ struct AdjacentHit {
   int32_t position;
   std::string text;
   friend bool operator==(const AdjacentHit&, const AdjacentHit&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const AdjacentHit& hit) {
+    return out << hit.position << " \"" << hit.text << '"';
+  }
 };
 
 std::vector<AdjacentHit> Adjacent(std::string_view text, const std::vector<Phrase>& phrases, std::string_view rare) {
@@ -159,4 +165,58 @@ TEST(SameItem, UnorderedTableAnswersAsItsBinarySearch) {
   const PositionTable items({{2, 10, 19}, {1, 0, 9}});
   EXPECT_EQ(SameItem(text, {{"ab", kWholeWord}, {"b", kWholeWord}}, Anchor{'b', 2, 0}, items),
             (std::vector<std::vector<int32_t>>{{2, 10, 11}}));
+}
+
+namespace {
+
+// Adjacency as the whole text cut into tokens: every run of phrases.size() tokens that
+// match the phrases in order, at its first token.
+std::vector<AdjacentHit> AdjacentByTokens(std::string_view text, const std::vector<Phrase>& phrases) {
+  std::vector<std::pair<size_t, size_t>> tokens;
+  for (size_t at = 0; at < text.size();) {
+    if (IsTokenEnd(text[at])) {
+      ++at;
+      continue;
+    }
+    const size_t start = at;
+    while (at < text.size() && !IsTokenEnd(text[at])) ++at;
+    tokens.emplace_back(start, at);
+  }
+  std::vector<AdjacentHit> hits;
+  for (size_t first = 0; first + phrases.size() <= tokens.size(); ++first) {
+    bool all = true;
+    for (size_t j = 0; j < phrases.size() && all; ++j) {
+      const auto [start, end] = tokens[first + j];
+      all = MatchWord(text.substr(start, end - start), phrases[j].Text, phrases[j].Kind, true);
+    }
+    const size_t start = tokens[first].first;
+    if (all) hits.push_back({static_cast<int32_t>(start), CleanMatchedText(text.substr(start, tokens[first + phrases.size() - 1].second - start))});
+  }
+  return hits;
+}
+
+}  // namespace
+
+TEST(Adjacency, LongTextsAnswerAsTheWholeTextCutIntoTokens) {
+  // Words and their pieces run together, between spaces, tabs and line breaks, so that
+  // key tokens begin and break at every distance from the anchor, across gathering blocks.
+  const std::vector<std::string> pieces = {"abcd", "abcdef", "xyz", "xy", "bc", "cd", "ab", "b", "c", "d",
+                                           " ", " ", "  ", "\t", "\r\n", "\r", "\n", "q"};
+  const std::vector<std::vector<Phrase>> queries = {
+      {{"abcdef", kWholeWord}, {"xyz", kWholeWord}},  {{"abcd", kWordPrefix}, {"xy", kWordPrefix}},
+      {{"xyz", kWholeWord}, {"abcd", kWordPrefix}},   {{"abc", kWordPrefix}, {"", kAnyWord}, {"cd", kWordSuffix}},
+      {{"bcd", kWordSuffix}, {"xyz", kWholeWord}},
+  };
+  // The anchor on each letter of the phrases in turn (the rarest-byte rule picks one of them).
+  std::mt19937 random(11);
+  for (int round = 0; round < 20; ++round) {
+    std::string text;
+    while (text.size() < 20000) text += pieces[random() % pieces.size()];
+    for (const auto& phrases : queries) {
+      for (const std::string_view rare : {"a", "b", "c", "d", "f", "y"}) {
+        if (std::none_of(phrases.begin(), phrases.end(), [&](const Phrase& p) { return p.Text.find(rare) != std::string::npos; })) continue;
+        ASSERT_EQ(Adjacent(text, phrases, rare), AdjacentByTokens(text, phrases)) << round << " anchored on " << rare;
+      }
+    }
+  }
 }
