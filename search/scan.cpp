@@ -88,10 +88,13 @@ int64_t FirstBrokenOccurrence(std::string_view text, LineBreakWalk& breaks, size
   size_t untested = start;
   for (size_t i = breaks.FirstFrom(start + 1); i < breaks.Count() && breaks[i] < stop + width; ++i) {
     const size_t cr = breaks[i];
-    for (size_t candidate = std::max(untested, cr - std::min(cr, width)); candidate < cr && candidate < stop;
-         ++candidate) {
-      if (text[candidate] == phrase[0] && EqualSteppingOverCR(text, candidate, phrase, 1, nullptr)) {
-        return static_cast<int64_t>(candidate);
+    const size_t last = std::min(cr, stop);
+    for (size_t from = std::max(untested, cr - std::min(cr, width)); from < last; from += 16) {
+      const size_t to = std::min(from + 16, last);
+      for (unsigned bits = ByteBits(text, static_cast<unsigned char>(phrase[0]), from, to); bits != 0;
+           bits &= bits - 1) {
+        const size_t candidate = from + static_cast<size_t>(__builtin_ctz(bits));
+        if (EqualSteppingOverCR(text, candidate, phrase, 1, nullptr)) return static_cast<int64_t>(candidate);
       }
     }
     untested = cr;

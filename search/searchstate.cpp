@@ -128,7 +128,7 @@ int SearchState::SearchSinglePhrase(const SearchProgress& progress) {
     AppendRow(words[w], (table.size() - offset) / kHitRecordSize, offset);
   }
   if (FoundWords.empty()) return FullScan(progress);
-  WriteFileAtomically(WordTablePath(), table);
+  WriteFileAtomically(WordTablePath(), table, Replace::kScratch);
   SortRows();
   return static_cast<int>(FoundWords.size());
 }
@@ -153,7 +153,7 @@ int SearchState::FullScan(const SearchProgress& progress) {
         ReportVolumeDone(progress, volume);
         return hits < kMaxHitsPerRun;
       });
-  WriteFileAtomically(WordTablePath(), table);
+  WriteFileAtomically(WordTablePath(), table, Replace::kScratch);
   if (hits > 0) AppendRow(phrase, hits, 0);
   if (progress) progress(100);
   SortRows();
@@ -212,7 +212,7 @@ int SearchState::SearchAdjacentPhrases(const SearchProgress& progress) {
     for (const HitRecord& hit : hitsOfText[row]) PutHitRecord(table, hit);
     AppendRow(std::move(texts[row]), hitsOfText[row].size(), offset);
   }
-  WriteFileAtomically(WordTablePath(), table);
+  WriteFileAtomically(WordTablePath(), table, Replace::kScratch);
   SortRows();
   if (progress) progress(100);
   return static_cast<int>(FoundWords.size());
@@ -228,9 +228,9 @@ int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
   std::map<int, const PositionTable*> tables;
   for (const int volume : volumes) tables[volume] = &PositionTableOf(volume);
   if (progress) progress(0);
-  std::string table;
+  // Each worker encodes its volume's records; the caller writes them as they come.
+  AtomicFileWriter table(PhraseSetTablePath(), Replace::kScratch);
   size_t records = 0;
-  // Each worker writes its volume's records; the caller only joins them.
   struct VolumeRecords {
     std::string bytes;
     size_t count = 0;
@@ -240,24 +240,26 @@ int SearchState::SearchPhrasesInSameItem(const SearchProgress& progress) {
       [&](int volume) {
         const auto text = m_texts.Text(m_searchFolder, collection, volume);
         const ItemMatches items = ScanSameItem(text->Bytes(), text->LineBreaks(), Phrases, anchor, *tables.at(volume));
-        VolumeRecords written{{}, items.numbers.size()};
-        written.bytes.reserve(written.count * PhraseSetRecordSize());
-        for (size_t i = 0; i < written.count; ++i) {
-          PutFixed16(written.bytes, static_cast<uint16_t>(volume));
-          PutFixed16(written.bytes, items.numbers[i]);
-          for (size_t p = 0; p < Phrases.size(); ++p) {
-            PutFixed32(written.bytes, static_cast<uint32_t>(items.offsets[i * Phrases.size() + p]));
+        const size_t count = items.numbers.size();
+        VolumeRecords written{std::string(count * PhraseSetRecordSize(), '\0'), count};
+        char* record = written.bytes.data();
+        for (size_t i = 0; i < count; ++i) {
+          EncodeFixed16(record, static_cast<uint16_t>(volume));
+          EncodeFixed16(record + 2, items.numbers[i]);
+          record += 4;
+          for (size_t p = 0; p < Phrases.size(); ++p, record += 4) {
+            EncodeFixed32(record, static_cast<uint32_t>(items.offsets[i * Phrases.size() + p]));
           }
         }
         return written;
       },
       [&](int volume, VolumeRecords&& written) {
-        table += written.bytes;
+        table.Append(written.bytes);
         records += written.count;
         ReportVolumeDone(progress, volume);
         return true;
       });
-  WriteFileAtomically(PhraseSetTablePath(), table);
+  table.Commit();
   if (records > 0) {
     std::string joined;
     for (size_t i = 0; i < Phrases.size(); ++i) joined += (i > 0 ? " " : "") + Phrases[i].Text;

@@ -20,13 +20,25 @@ inline uint32_t DecodeFixed32(const char* p) {
 
 inline int32_t DecodeSigned32(const char* p) { return static_cast<int32_t>(DecodeFixed32(p)); }
 
+inline void EncodeFixed16(char* p, uint16_t v) {
+  p[0] = static_cast<char>(v & 0xff);
+  p[1] = static_cast<char>(v >> 8);
+}
+
+inline void EncodeFixed32(char* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
 inline void PutFixed16(std::string& dst, uint16_t v) {
-  dst.push_back(static_cast<char>(v & 0xff));
-  dst.push_back(static_cast<char>(v >> 8));
+  char bytes[2];
+  EncodeFixed16(bytes, v);
+  dst.append(bytes, sizeof bytes);
 }
 
 inline void PutFixed32(std::string& dst, uint32_t v) {
-  for (int i = 0; i < 4; ++i) dst.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+  char bytes[4];
+  EncodeFixed32(bytes, v);
+  dst.append(bytes, sizeof bytes);
 }
 
 }  // namespace lomarin

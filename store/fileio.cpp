@@ -1,5 +1,8 @@
 #include "fileio.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -15,22 +18,49 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError::CannotOpen(tmp);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(tmp.c_str());
-      throw FileError("Cannot write file " + tmp);
-    }
+void WriteFileAtomically(const std::string& path, std::string_view bytes, Replace replace) {
+  AtomicFileWriter writer(path, replace);
+  writer.Append(bytes);
+  writer.Commit();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path, Replace replace)
+    : m_path(std::move(path)),
+      m_tmp(m_path + ".tmp"),
+      m_replace(replace),
+      m_out(m_tmp, std::ios::binary | std::ios::trunc) {
+  if (!m_out) throw FileError::CannotOpen(m_tmp);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (m_done) return;
+  m_out.close();
+  std::remove(m_tmp.c_str());
+}
+
+void AtomicFileWriter::Append(std::string_view bytes) {
+  m_out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!m_out) Fail(m_tmp);
+}
+
+void AtomicFileWriter::Commit() {
+  m_out.close();
+  if (!m_out) Fail(m_tmp);
+  // Swapping needs an older file and a file system that can; otherwise the rename.
+  if (m_replace == Replace::kScratch &&
+      ::renameat2(AT_FDCWD, m_tmp.c_str(), AT_FDCWD, m_path.c_str(), RENAME_EXCHANGE) == 0) {
+    std::remove(m_tmp.c_str());  // the older file, now
+  } else if (std::rename(m_tmp.c_str(), m_path.c_str()) != 0) {
+    Fail(m_path);
   }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    throw FileError("Cannot write file " + path);
-  }
+  m_done = true;
+}
+
+void AtomicFileWriter::Fail(const std::string& path) {
+  m_out.close();
+  std::remove(m_tmp.c_str());
+  m_done = true;
+  throw FileError("Cannot write file " + path);
 }
 
 }  // namespace lomarin
