@@ -229,9 +229,10 @@ void ScanAdjacent(std::string_view text, const std::vector<Phrase>& phrases, con
   const Phrase& key = phrases[k];
   const bool quick = anchor.position >= 1 && (key.Kind == kWholeWord || key.Kind == kWordPrefix) && IsPlain(key.Text);
   const size_t before = quick ? static_cast<size_t>(anchor.position - 1) : 0;
-  // Occurrences where no key token can begin at the right distance before them, or where
-  // the key's bytes around the anchor are missing with no line break to shift them, are
-  // passed over a block at a time: MatchKeyToken would turn each of them down.
+  // Occurrences no key token can hold are passed over a block at a time: those with no
+  // space or tab where the token would begin (a line break and the byte after it may come
+  // between key bytes), and those without the key's bytes around them and no line break
+  // to shift them.
   ByteOccurrences occurrences =
       quick && before >= 1 && before <= ByteOccurrences::kMaxLead && before + 1 < key.Text.size()
           ? ByteOccurrences(text, anchor.byte,
