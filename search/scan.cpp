@@ -198,15 +198,18 @@ int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view
 
 std::vector<int32_t> ScanPhrase(std::string_view text, std::string_view phrase, const Anchor& anchor, size_t limit) {
   std::vector<int32_t> hits;
-  for (size_t at = FindByte(text, anchor.byte, 0); at != std::string_view::npos && hits.size() < limit;
-       at = FindByte(text, anchor.byte, at + 1)) {
-    const int64_t start = MatchAtAnchor(text, at, phrase, anchor.position);
-    if (start >= 0) hits.push_back(static_cast<int32_t>(start));
+  size_t at = FindByte(text, anchor.byte, 0);
+  // Two anchors can lead to one start (the second moved back by 2): it is kept once, and
+  // the limit counts the starts kept, so the scan goes on while duplicates were dropped.
+  while (true) {
+    for (; at != std::string_view::npos && hits.size() < limit; at = FindByte(text, anchor.byte, at + 1)) {
+      const int64_t start = MatchAtAnchor(text, at, phrase, anchor.position);
+      if (start >= 0) hits.push_back(static_cast<int32_t>(start));
+    }
+    if (!std::is_sorted(hits.begin(), hits.end())) std::sort(hits.begin(), hits.end());
+    hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
+    if (at == std::string_view::npos || hits.size() >= limit) return hits;
   }
-  // Two anchors can lead to one start (the second moved back by 2); keep it once.
-  if (!std::is_sorted(hits.begin(), hits.end())) std::sort(hits.begin(), hits.end());
-  hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
-  return hits;
 }
 
 std::string CleanMatchedText(std::string_view span) {

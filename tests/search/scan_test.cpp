@@ -70,6 +70,8 @@ TEST(FullScan, TwoAnchorsReachingOneStartRecordItOnce) {
   // "ab" anchored on b: b at 3 gives start 2 ('\n', moved back to 0); b at 1 gives 0 too.
   const std::string text = "ab\nb";
   EXPECT_EQ(ScanPhrase(text, "ab", AnchorOn({{"ab", kWholeWord}}, "b"), 100), (std::vector<int32_t>{0}));
+  // The limit counts the positions kept, not the anchors that led to them.
+  EXPECT_EQ(ScanPhrase(text + text + text, "ab", AnchorOn({{"ab", kWholeWord}}, "b"), 2), (std::vector<int32_t>{0, 4}));
 }
 
 TEST(Adjacency, TokensAndLineBreaks) {
