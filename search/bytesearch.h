@@ -45,8 +45,9 @@ inline size_t FindByte(std::string_view text, unsigned char byte, size_t from) {
 #endif
 }
 
-// Bit j set where text[from + j] is `byte`, for the positions [from, stop), at most 16 of
-// them: a few candidates are told apart with one comparison rather than a branch each.
+// Bit j set where text[from + j] is `byte`, for the positions [from, stop): a few
+// candidates are told apart with one comparison rather than a branch each.
+// REQUIRES: from <= stop <= text.size() and stop - from <= 16.
 inline unsigned ByteBits(std::string_view text, unsigned char byte, size_t from, size_t stop) {
 #if defined(__SSE2__)
   if (stop >= 16 && stop <= text.size()) {

@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "bytesource.h"
@@ -46,8 +47,10 @@ void AtomicFileWriter::Append(std::string_view bytes) {
 void AtomicFileWriter::Commit() {
   m_out.close();
   if (!m_out) Fail(m_tmp);
-  // Swapping needs an older file and a file system that can; otherwise the rename.
-  if (m_replace == Replace::kScratch &&
+  // Swapping needs an older file (not a folder: that would stay behind under the ".tmp"
+  // name) and a file system that can; otherwise the rename.
+  std::error_code ignored;
+  if (m_replace == Replace::kScratch && std::filesystem::is_regular_file(std::filesystem::symlink_status(m_path, ignored)) &&
       ::renameat2(AT_FDCWD, m_tmp.c_str(), AT_FDCWD, m_path.c_str(), RENAME_EXCHANGE) == 0) {
     std::remove(m_tmp.c_str());  // the older file, now
   } else if (std::rename(m_tmp.c_str(), m_path.c_str()) != 0) {

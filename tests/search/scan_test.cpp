@@ -203,11 +203,13 @@ TEST(Adjacency, LongTextsAnswerAsTheWholeTextCutIntoTokens) {
   // Words and their pieces run together, between spaces, tabs and line breaks, so that
   // key tokens begin and break at every distance from the anchor, across gathering blocks.
   const std::vector<std::string> pieces = {"abcd", "abcdef", "xyz", "xy", "bc", "cd", "ab", "b", "c", "d",
-                                           " ", " ", "  ", "\t", "\r\n", "\r", "\n", "q"};
+                                           " ", " ", "  ", "\t", "\r\n", "\r", "\n", "q",
+                                           "abcdefghijklmnopq", "ghijklmnopq", "op", "pq"};
   const std::vector<std::vector<Phrase>> queries = {
       {{"abcdef", kWholeWord}, {"xyz", kWholeWord}},  {{"abcd", kWordPrefix}, {"xy", kWordPrefix}},
       {{"xyz", kWholeWord}, {"abcd", kWordPrefix}},   {{"abc", kWordPrefix}, {"", kAnyWord}, {"cd", kWordSuffix}},
       {{"bcd", kWordSuffix}, {"xyz", kWholeWord}},
+      {{"abcdefghijklmnopq", kWholeWord}, {"xy", kWordPrefix}},  // on "p": the longest lead filtered
   };
   // The anchor on each letter of the phrases in turn (the rarest-byte rule picks one of them).
   std::mt19937 random(11);
@@ -215,7 +217,7 @@ TEST(Adjacency, LongTextsAnswerAsTheWholeTextCutIntoTokens) {
     std::string text;
     while (text.size() < 20000) text += pieces[random() % pieces.size()];
     for (const auto& phrases : queries) {
-      for (const std::string_view rare : {"a", "b", "c", "d", "f", "y"}) {
+      for (const std::string_view rare : {"a", "b", "c", "d", "f", "p", "y"}) {
         if (std::none_of(phrases.begin(), phrases.end(), [&](const Phrase& p) { return p.Text.find(rare) != std::string::npos; })) continue;
         ASSERT_EQ(Adjacent(text, phrases, rare), AdjacentByTokens(text, phrases)) << round << " anchored on " << rare;
       }

@@ -35,8 +35,13 @@ TEST(AtomicFileWriter, ReplacesWholeOrNotAtAll) {
   }
 }
 
-TEST(AtomicFileWriter, UnwritableFolderIsAnError) {
+TEST(AtomicFileWriter, UnwritablePlaceIsAnError) {
   TempDir dir;
   EXPECT_THROW(WriteFileAtomically(dir.Path("missing/STAB.TMP"), "x", Replace::kScratch), FileError);
   EXPECT_THROW(AtomicFileWriter(dir.Path("missing/SSTAB.TMP")), FileError);
+  // A folder in the way is not swapped out of it.
+  std::filesystem::create_directories(dir.Path("STAB.TMP/inside"));
+  EXPECT_THROW(WriteFileAtomically(dir.Path("STAB.TMP"), "x", Replace::kScratch), FileError);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path("STAB.TMP/inside")));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("STAB.TMP.tmp")));
 }
