@@ -5,6 +5,7 @@
 //   FullScanCold        a phrase only the full scan finds, texts not in memory
 //   FullScanWarm        the same with the texts in the cache
 //   Adjacent, SameItem  two common words, texts in the cache
+//   TogetherRatios      the two against the full scan, round by round (median ratios)
 //   GrepFiles, RgFiles  grep -F -c / rg -c over the same texts as plain files (peers)
 // Peak resident memory is reported as the counter max_rss_mb.
 //
@@ -14,6 +15,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -94,6 +97,35 @@ void FullScanWarm(benchmark::State& state) { RunQuery(state, kScanOnlyPhrase, 0,
 void Adjacent(benchmark::State& state) { RunQuery(state, kTwoCommonWords, 0, VolumeTextCache::kDefaultBudget); }
 void SameItem(benchmark::State& state) { RunQuery(state, kTwoCommonWords, 16, VolumeTextCache::kDefaultBudget); }
 
+// The adjacency and same-item searches against the cached full scan, the three run one
+// after another in every round so that a machine whose speed drifts between seconds
+// slows all three alike; the counters are the medians of the rounds' ratios.
+void TogetherRatios(benchmark::State& state) {
+  SearchState search({"", VolumeTextCache::kDefaultBudget, nullptr});
+  const SearchRequest requests[] = {{0, Cp874(kScanOnlyPhrase), kAllVolumes, false},
+                                    {0, Cp874(kTwoCommonWords), kAllVolumes, false},
+                                    {16, Cp874(kTwoCommonWords), kAllVolumes, false}};
+  for (const SearchRequest& request : requests) RunSearchRequest(search, TheCorpus().dataFolder, request);
+  std::vector<double> adjacent, sameItem;
+  for (auto _ : state) {
+    double seconds[3];
+    for (int i = 0; i < 3; ++i) {
+      const auto start = std::chrono::steady_clock::now();
+      RunSearchRequest(search, TheCorpus().dataFolder, requests[i]);
+      seconds[i] = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    adjacent.push_back(seconds[1] / seconds[0]);
+    sameItem.push_back(seconds[2] / seconds[0]);
+  }
+  const auto median = [](std::vector<double>& values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+  };
+  state.counters["adjacent_x"] = median(adjacent);
+  state.counters["same_item_x"] = median(sameItem);
+  ReportPeakMemory(state);
+}
+
 void DecompressAll(benchmark::State& state) {
   std::string text;
   for (auto _ : state) {
@@ -135,5 +167,6 @@ BENCHMARK(FullScanCold)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FullScanWarm)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Adjacent)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SameItem)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TogetherRatios)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 BENCHMARK(GrepFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(RgFiles)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 #if defined(__SSE2__)
@@ -60,6 +61,27 @@ inline unsigned ByteBits(std::string_view text, unsigned char byte, size_t from,
   unsigned bits = 0;
   for (size_t at = from; at < stop; ++at) bits |= unsigned{static_cast<unsigned char>(text[at]) == byte} << (at - from);
   return bits;
+}
+
+// The first index at or after `from` of an ascending array whose entry is not below
+// `value`, found 16 entries a step: the line breaks inside an item are passed over this
+// way rather than with a branch each.
+inline size_t FirstNotBelow(std::span<const int32_t> ascending, size_t from, int32_t value) {
+#if defined(__SSE2__)
+  const __m128i limit = _mm_set1_epi32(value);
+  while (from + 16 <= ascending.size()) {
+    unsigned below = 0;
+    for (unsigned i = 0; i < 4; ++i) {
+      const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ascending.data() + from + 4 * i));
+      below |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(four, limit)))) << (4 * i);
+    }
+    const auto count = static_cast<size_t>(__builtin_ctz(~below));  // ascending: the entries below come first
+    from += count;
+    if (count < 16) return from;
+  }
+#endif
+  while (from < ascending.size() && ascending[from] < value) ++from;
+  return from;
 }
 
 // The occurrences of one byte in a text, asked for at rising positions. They are gathered

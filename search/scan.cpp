@@ -68,7 +68,8 @@ class LineBreakWalk {
     if (m_next > 0 && !before(m_breaks[m_next - 1], position)) {
       m_next = static_cast<size_t>(std::lower_bound(m_breaks.begin(), m_breaks.end(), position, before) - m_breaks.begin());
     }
-    while (m_next < m_breaks.size() && before(m_breaks[m_next], position)) ++m_next;
+    m_next = position > static_cast<size_t>(INT32_MAX) ? m_breaks.size()
+                                                        : FirstNotBelow(m_breaks, m_next, static_cast<int32_t>(position));
     return m_next;
   }
   size_t Count() const { return m_breaks.size(); }

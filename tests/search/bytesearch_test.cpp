@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "bytesearch.h"
 
@@ -63,6 +65,22 @@ TEST(FindPhrase, AnswersAsAPlainSearchWithinItsRange) {
       const size_t plain = text.find(phrase, from);
       const size_t expected = plain != std::string::npos && plain < stop ? plain : std::string_view::npos;
       ASSERT_EQ(FindPhrase(text, phrase, from, stop), expected) << phrase << " " << from << " " << stop;
+    }
+  }
+}
+
+TEST(FirstNotBelow, AnswersAsABinarySearchFromAnyStart) {
+  std::mt19937 random(3);
+  for (const size_t size : {0, 1, 15, 16, 17, 40, 300}) {
+    std::vector<int32_t> ascending(size);
+    int32_t at = 0;
+    for (int32_t& entry : ascending) entry = at += 1 + static_cast<int32_t>(random() % 20);
+    for (int i = 0; i < 200; ++i) {
+      const size_t from = size == 0 ? 0 : random() % (size + 1);
+      const auto value = static_cast<int32_t>(random() % (static_cast<uint32_t>(at) + 30));
+      const size_t expected = std::max<size_t>(
+          from, static_cast<size_t>(std::lower_bound(ascending.begin(), ascending.end(), value) - ascending.begin()));
+      ASSERT_EQ(FirstNotBelow(ascending, from, value), expected) << size << " " << from << " " << value;
     }
   }
 }
