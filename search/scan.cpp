@@ -23,8 +23,8 @@ bool IsPlain(std::string_view phrase) {
 
 // Compares phrase bytes from `at` onwards; before each comparison from `firstChecked` on,
 // a CR in the text is stepped over with the byte after it.
-bool EqualSteppingOverCR(std::string_view text, size_t at, std::string_view phrase, size_t firstChecked,
-                         size_t* firstMatched) {
+[[gnu::always_inline]] inline bool EqualSteppingOverCR(std::string_view text, size_t at, std::string_view phrase,
+                                                       size_t firstChecked, size_t* firstMatched) {
   for (size_t j = 0; j < phrase.size(); ++j, ++at) {
     if (j >= firstChecked && at < text.size() && text[at] == kCR) at += 2;
     if (at >= text.size() || text[at] != phrase[j]) return false;
@@ -184,9 +184,14 @@ KeyToken MatchKeyToken(std::string_view text, size_t at, const Phrase& key, size
   return KeyToken::kMatch;
 }
 
-}  // namespace
-
-int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view phrase, int anchorPosition) {
+// Where the phrase holding the anchor matches for the anchor occurrence `occurrence`:
+// the candidate start is the occurrence less (anchor position − 1), moved back by 2 when
+// it does not hold the phrase's first byte (a line break assumed before the anchor);
+// comparing steps over a CR and the byte after it. The position of the first text byte
+// that matched, or −1. Never reads outside the text.
+// Inlined into the scans' loops, which call it for every anchor occurrence.
+[[gnu::always_inline]] inline int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view phrase,
+                                                    int anchorPosition) {
   if (phrase.empty()) return -1;
   int64_t start = static_cast<int64_t>(occurrence) - (anchorPosition - 1);
   const auto size = static_cast<int64_t>(text.size());
@@ -196,6 +201,9 @@ int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view
   size_t first = 0;
   return EqualSteppingOverCR(text, static_cast<size_t>(start), phrase, 0, &first) ? static_cast<int64_t>(first) : -1;
 }
+
+}  // namespace
+
 
 std::vector<int32_t> ScanPhrase(std::string_view text, std::string_view phrase, const Anchor& anchor, size_t limit) {
   std::vector<int32_t> hits;
@@ -292,10 +300,11 @@ ItemMatches ScanSameItem(std::string_view text, std::span<const int32_t> lineBre
                          const Anchor& anchor, const PositionTable& table) {
   ItemMatches found;
   if (text.empty()) return found;
+  found.numbers.reserve(table.Size());
   const size_t count = phrases.size();
   const auto k = static_cast<size_t>(anchor.phrase);
   const std::string& anchorPhrase = phrases[k].Text;
-  std::vector<bool> plain(count);
+  std::vector<char> plain(count);
   for (size_t i = 0; i < count; ++i) plain[i] = !phrases[i].Text.empty() && IsPlain(phrases[i].Text);
   // The item is examined at the first anchor occurrence matching inside it. On an ordered
   // table every earlier occurrence of the anchor phrase there without a CR before its

@@ -15,13 +15,6 @@
 
 namespace lomarin {
 
-// Where the phrase holding the anchor matches for the anchor occurrence `occurrence`:
-// the candidate start is the occurrence less (anchor position − 1), moved back by 2 when
-// it does not hold the phrase's first byte (a line break assumed before the anchor);
-// comparing steps over a CR and the byte after it. The position of the first text byte
-// that matched, or −1. Never reads outside the text.
-int64_t MatchAtAnchor(std::string_view text, size_t occurrence, std::string_view phrase, int anchorPosition);
-
 // Full scan for one phrase: hit positions in ascending order, a position at most once
 // (the back-by-2 rule can reach one start from two anchors), at most `limit` of them.
 std::vector<int32_t> ScanPhrase(std::string_view text, std::string_view phrase, const Anchor& anchor, size_t limit);
