@@ -83,8 +83,8 @@ class LineBreakWalk {
 // The first start in [start, stop) of an occurrence of a plain phrase whose first
 // stepped-over CR lies at most `width` bytes after the start, or −1. Only the starts
 // just before each CR need the stepping comparison.
-int64_t FirstBrokenOccurrence(std::string_view text, LineBreakWalk& breaks, size_t start, size_t stop,
-                              std::string_view phrase, size_t width) {
+[[gnu::always_inline]] inline int64_t FirstBrokenOccurrence(std::string_view text, LineBreakWalk& breaks, size_t start,
+                                                           size_t stop, std::string_view phrase, size_t width) {
   if (width == 0 || start >= stop) return -1;
   size_t untested = start;
   for (size_t i = breaks.FirstFrom(start + 1); i < breaks.Count() && breaks[i] < stop + width; ++i) {
@@ -106,8 +106,8 @@ int64_t FirstBrokenOccurrence(std::string_view text, LineBreakWalk& breaks, size
 // FindInItem's answer for a plain phrase: the first of the occurrences standing as they
 // are, found 16 starts at a time, and those with a CR inside, whose first stepped-over
 // CR lies among the phrase.size() − 1 bytes after their start.
-int64_t FindPlainInItem(std::string_view text, LineBreakWalk& breaks, size_t start, size_t last,
-                        std::string_view phrase) {
+[[gnu::always_inline]] inline int64_t FindPlainInItem(std::string_view text, LineBreakWalk& breaks, size_t start,
+                                                     size_t last, std::string_view phrase) {
   const size_t whole = FindPhrase(text, phrase, start, last + 1);
   const size_t stop = whole == std::string_view::npos ? last + 1 : whole;
   const int64_t broken = FirstBrokenOccurrence(text, breaks, start, stop, phrase, phrase.size() - 1);
