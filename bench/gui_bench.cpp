@@ -4,8 +4,6 @@
 // finds it (LOMARIN_DATA names the full-size corpus).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -14,10 +12,10 @@
 
 #include "attaproc.h"
 #include "datafolder.h"
+#include "guibench.h"
 #include "myrichedit.h"
 #include "tfrmbodyhcnt.h"
 #include "tfrmmain.h"
-#include "thaifonts.h"
 #include "tipiproc.h"
 
 namespace lomarin {
@@ -57,26 +55,13 @@ const std::vector<Volume>& VolumesBySize() {
   return volumes;
 }
 
-std::unique_ptr<TfrmMain> NewDesktop() {
-  auto desktop = std::make_unique<TfrmMain>(DataFolder());
-  desktop->Timer1->stop();
-  desktop->setGeometry(0, 0, 1600, 900);
-  desktop->show();
-  return desktop;
-}
+std::unique_ptr<TfrmMain> NewDesktop() { return NewBenchDesktop(DataFolder()); }
 
 TfrmBodyHCNT* Open(TfrmMain& desktop, int32_t code) {
   desktop.RequestCode = code;
   desktop.RequestArg = -1;
   desktop.ProcessDocumentRequest();
   return qobject_cast<TfrmBodyHCNT*>(desktop.WindowList.At(desktop.CurrentIndex).view);
-}
-
-void CloseAll(TfrmMain& desktop) {
-  while (!desktop.WindowList.Empty()) {
-    qobject_cast<TfrmBodyHCNT*>(desktop.WindowList.At(0).view)->btnCloseClick();
-  }
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void BM_OpenLargestVolumeToFirstFrame(benchmark::State& state) {
@@ -88,7 +73,7 @@ void BM_OpenLargestVolumeToFirstFrame(benchmark::State& state) {
     view->repaint();  // the first frame, painted now rather than at the next event
     const auto end = std::chrono::steady_clock::now();
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    CloseAll(*desktop);
+    CloseAllReaders(*desktop);
   }
   state.counters["bytes"] = static_cast<double>(largest.bytes);
   state.counters["code"] = largest.code;
@@ -115,7 +100,7 @@ void Scroll(benchmark::State& state, bool atthakatha, bool timeScroll) {
     view->reBodyVScroll();
   }
   state.counters["lines"] = lines;
-  CloseAll(*desktop);
+  CloseAllReaders(*desktop);
 }
 void BM_ScrollNotification(benchmark::State& state) { Scroll(state, state.range(0) == 1, false); }
 void BM_ScrollAndNotify(benchmark::State& state) { Scroll(state, state.range(0) == 1, true); }
@@ -147,7 +132,7 @@ void BM_ResidentWithFiveLargestVolumes(benchmark::State& state) {
     }
     state.counters["rss_MB"] = ResidentMegabytes();
     state.PauseTiming();
-    CloseAll(*desktop);
+    CloseAllReaders(*desktop);
     state.ResumeTiming();
   }
 }
@@ -156,12 +141,4 @@ BENCHMARK(BM_ResidentWithFiveLargestVolumes)->Unit(benchmark::kMillisecond)->Ite
 }  // namespace
 }  // namespace lomarin
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  lomarin::InstallThaiFontSubstitutes();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return lomarin::RunDesktopBenchmarks(argc, argv); }

@@ -20,6 +20,7 @@
 
 #include "cp874.h"
 #include "indexreader.h"
+#include "guibench.h"
 #include "myrichedit.h"
 #include "qtcp874.h"
 #include "rgnbtn.h"
@@ -28,7 +29,6 @@
 #include "tfrmbodyhcnt.h"
 #include "tfrmmain.h"
 #include "tfrmsearchbox.h"
-#include "thaifonts.h"
 
 namespace fs = std::filesystem;
 
@@ -90,26 +90,11 @@ Corpus& TheCorpus() {
   return corpus;
 }
 
-std::unique_ptr<TfrmMain> NewDesktop() {
-  auto desktop = std::make_unique<TfrmMain>(TheCorpus().dataFolder);
-  desktop->Timer1->stop();
-  desktop->setGeometry(0, 0, 1600, 900);
-  desktop->show();
-  return desktop;
-}
+std::unique_ptr<TfrmMain> NewDesktop() { return NewBenchDesktop(TheCorpus().dataFolder); }
 
 TfrmBodyHCNT* ResultsReader(TfrmMain& desktop) {
   if (desktop.CurrentIndex < 0) return nullptr;
   return qobject_cast<TfrmBodyHCNT*>(desktop.WindowList.At(desktop.CurrentIndex).view);
-}
-
-void CloseAll(TfrmMain& desktop) {
-  while (!desktop.WindowList.Empty()) {
-    qobject_cast<TfrmBodyHCNT*>(desktop.WindowList.At(0).view)->btnCloseClick();
-  }
-  // With no document left the desktop would open its menu at the next event.
-  desktop.Timer2->stop();
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 double Seconds(std::chrono::steady_clock::time_point since) {
@@ -144,10 +129,10 @@ void BM_SearchToReader(benchmark::State& state) {
   if (refill) SearchFromDialog(*desktop, 0);
   for (auto _ : state) {
     state.SetIterationTime(SearchFromDialog(*desktop, 0));
-    if (!refill) CloseAll(*desktop);
+    if (!refill) CloseAllReaders(*desktop);
   }
   state.counters["hits"] = std::stod(desktop->Search.FoundCounts.at(0));
-  CloseAll(*desktop);
+  CloseAllReaders(*desktop);
 }
 BENCHMARK(BM_SearchToReader)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -177,7 +162,7 @@ void BM_ShowItem(benchmark::State& state) {
   }
   state.counters["hits_in_volume"] = TheCorpus().hits;
   state.counters["volume"] = TheCorpus().volume;
-  CloseAll(*desktop);
+  CloseAllReaders(*desktop);
 }
 BENCHMARK(BM_ShowItem)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -198,19 +183,11 @@ void BM_StepNext(benchmark::State& state) {
     ResultsReader(*desktop)->repaint();
     state.SetIterationTime(Seconds(start));
   }
-  CloseAll(*desktop);
+  CloseAllReaders(*desktop);
 }
 BENCHMARK(BM_StepNext)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
 }  // namespace lomarin
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  lomarin::InstallThaiFontSubstitutes();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return lomarin::RunDesktopBenchmarks(argc, argv); }

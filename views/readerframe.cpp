@@ -78,6 +78,24 @@ TStatusBar* NewPlainStatusBar(QWidget* parent) {
   return bar;
 }
 
+void StackReaderParts(QWidget* form, QWidget* titleBar, QWidget* body, QWidget* statusBar) {
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(titleBar);
+  layout->addWidget(body, 1);
+  layout->addWidget(statusBar);
+}
+
+TextPopupItems AddTextPopupItems(QMenu* menu) {
+  TextPopupItems items{};
+  items.copy = menu->addAction(QStringLiteral("คัดลอกข้อความ"));
+  items.printSelection = menu->addAction(QStringLiteral("พิมพ์ข้อความที่เลือกไว้"));
+  menu->addSeparator();
+  items.selectAll = menu->addAction(QStringLiteral("เลือกทั้งหมด"));
+  return items;
+}
+
 void AttachTextPopup(TMyRichEdit* text, QMenu* menu, std::function<void()> beforePopup) {
   text->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(text, &QWidget::customContextMenuRequested, menu,

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string_view>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -40,6 +41,19 @@ TStatusBar* NewPlainStatusBar(QWidget* parent);
 // The book text: read-only, no gutter, light paper colour, the selection kept visible
 // while the window has not the focus; `alwaysScrollBars` keeps both scroll bars shown.
 void StyleBookText(TMyRichEdit* text, bool alwaysScrollBars);
+
+// A reader's parts stacked with no margins: the title bar, the body taking the room left,
+// the status bar.
+void StackReaderParts(QWidget* form, QWidget* titleBar, QWidget* body, QWidget* statusBar);
+
+// The items a reader's text popup ends with: "คัดลอกข้อความ", "พิมพ์ข้อความที่เลือกไว้", a
+// separator, "เลือกทั้งหมด".
+struct TextPopupItems {
+  QAction* copy;
+  QAction* printSelection;
+  QAction* selectAll;
+};
+TextPopupItems AddTextPopupItems(QMenu* menu);
 
 // The popup of a reader's text: a right click runs `beforePopup` (which sets the items'
 // states), then shows `menu` where the click was.

@@ -98,12 +98,7 @@ TfrmBodyHCNT::TfrmBodyHCNT(Desktop& desktop, QWidget* parent) : DocumentView(par
   CreateStatusBar();
   CreatePopupMenu();
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(Panel1);
-  layout->addWidget(reBody, 1);
-  layout->addWidget(stbar);
+  StackReaderParts(this, Panel1, reBody, stbar);
 }
 
 void TfrmBodyHCNT::CreateTitleBar() {
@@ -173,10 +168,10 @@ void TfrmBodyHCNT::CreatePopupMenu() {
   imnLink = PopupMenu1->addAction(QStringLiteral("เทียบ"));
   N4 = PopupMenu1->addAction(QStringLiteral("ค้นหา"));
   PopupMenu1->addSeparator();
-  pimCopy = PopupMenu1->addAction(QStringLiteral("คัดลอกข้อความ"));
-  pimSelPrint = PopupMenu1->addAction(QStringLiteral("พิมพ์ข้อความที่เลือกไว้"));
-  PopupMenu1->addSeparator();
-  N2 = PopupMenu1->addAction(QStringLiteral("เลือกทั้งหมด"));
+  const TextPopupItems items = AddTextPopupItems(PopupMenu1);
+  pimCopy = items.copy;
+  pimSelPrint = items.printSelection;
+  N2 = items.selectAll;
   connect(pimCopy, &QAction::triggered, reBody, &QPlainTextEdit::copy);
   connect(N2, &QAction::triggered, this, &TfrmBodyHCNT::N2Click);
   connect(imnLink, &QAction::triggered, this, &TfrmBodyHCNT::btnT_ASwitchClick);

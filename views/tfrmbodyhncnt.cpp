@@ -53,21 +53,16 @@ TfrmBodyHNCNT::TfrmBodyHNCNT(Desktop& desktop, QWidget* parent) : DocumentView(p
 
   CreatePopupMenu();
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(Panel1);
-  layout->addWidget(reBody, 1);
-  layout->addWidget(stbar);
+  StackReaderParts(this, Panel1, reBody, stbar);
 }
 
 void TfrmBodyHNCNT::CreatePopupMenu() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  pimCopy = PopupMenu1->addAction(QStringLiteral("คัดลอกข้อความ"));
-  pimSelPrint = PopupMenu1->addAction(QStringLiteral("พิมพ์ข้อความที่เลือกไว้"));
-  PopupMenu1->addSeparator();
-  N2 = PopupMenu1->addAction(QStringLiteral("เลือกทั้งหมด"));
+  const TextPopupItems items = AddTextPopupItems(PopupMenu1);
+  pimCopy = items.copy;
+  pimSelPrint = items.printSelection;
+  N2 = items.selectAll;
   connect(pimCopy, &QAction::triggered, this, &TfrmBodyHNCNT::btnCopyTextClick);
   connect(N2, &QAction::triggered, this, &TfrmBodyHNCNT::N2Click);
   AttachTextPopup(reBody, PopupMenu1, [this] { PopupMenu1Popup(); });

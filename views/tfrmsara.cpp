@@ -75,12 +75,7 @@ TfrmSara::TfrmSara(Desktop& desktop, QWidget* parent) : DocumentView(parent), m_
 
   CreatePopupMenus();
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(Panel1);
-  layout->addWidget(splSara, 1);
-  layout->addWidget(stbar);
+  StackReaderParts(this, Panel1, splSara, stbar);
 
   FormCreate();
 }
