@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QStyle>
 #include <QToolButton>
 
 #include "desktop.h"
@@ -75,6 +76,29 @@ TStatusBar* NewPlainStatusBar(QWidget* parent) {
   auto* bar = new TStatusBar({{150, {}, false}}, parent);
   bar->setObjectName(QStringLiteral("stbar"));
   bar->setFixedHeight(kStatusBarHeight);
+  return bar;
+}
+
+ReaderTitleBar NewReaderTitleBar(QWidget* form, int panelWidth) {
+  ReaderTitleBar bar{};
+  bar.panel = new QWidget(form);
+  bar.panel->setObjectName(QStringLiteral("Panel1"));
+  bar.panel->setFixedHeight(47);
+  bar.title = NewBookTitle(bar.panel, QStringLiteral("lbBookName"));
+  QStyle* s = form->style();
+  bar.copy = NewFlatButton(form, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
+                           QStringLiteral("คัดลอกข้อความ"));
+  bar.copy->setEnabled(false);
+  bar.print = NewFlatButton(form, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
+                            QStringLiteral("พิมพ์"));
+  bar.close = NewFlatButton(form, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
+                            QStringLiteral("ปิดคัมภีร์"));
+  bar.functions = NewFunctionPanel(bar.panel, panelWidth, {bar.copy, bar.print, bar.close});
+  auto* row = new QHBoxLayout(bar.panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(bar.title, 1);
+  row->addWidget(bar.functions);
   return bar;
 }
 

@@ -42,6 +42,19 @@ TStatusBar* NewPlainStatusBar(QWidget* parent);
 // while the window has not the focus; `alwaysScrollBars` keeps both scroll bars shown.
 void StyleBookText(TMyRichEdit* text, bool alwaysScrollBars);
 
+// The title bar of the text readers, 47 high: the book title, then a function panel
+// `panelWidth` wide holding the copy button (disabled until text is selected), the print
+// button and the close button.
+struct ReaderTitleBar {
+  QWidget* panel;
+  QLabel* title;
+  QWidget* functions;
+  QToolButton* copy;
+  QToolButton* print;
+  QToolButton* close;
+};
+ReaderTitleBar NewReaderTitleBar(QWidget* form, int panelWidth);
+
 // A reader's parts stacked with no margins: the title bar, the body taking the room left,
 // the status bar.
 void StackReaderParts(QWidget* form, QWidget* titleBar, QWidget* body, QWidget* statusBar);

@@ -1,7 +1,6 @@
 #include "tfrmbodyhcnt.h"
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QLabel>
@@ -102,27 +101,15 @@ TfrmBodyHCNT::TfrmBodyHCNT(Desktop& desktop, QWidget* parent) : DocumentView(par
 }
 
 void TfrmBodyHCNT::CreateTitleBar() {
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setFixedHeight(47);
-  lbBookName = NewBookTitle(Panel1, QStringLiteral("lbBookName"));
-  QStyle* s = style();
-  btnCopyText = NewFlatButton(this, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
-                          QStringLiteral("คัดลอกข้อความ"));
-  btnCopyText->setEnabled(false);
-  btnPrint = NewFlatButton(this, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
-                       QStringLiteral("พิมพ์"));
-  btnClose = NewFlatButton(this, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
-                       QStringLiteral("ปิดคัมภีร์"));
+  const ReaderTitleBar bar = NewReaderTitleBar(this, 127);
+  Panel1 = bar.panel;
+  lbBookName = bar.title;
+  pnFunc = bar.functions;
+  btnCopyText = bar.copy;
+  btnPrint = bar.print;
+  btnClose = bar.close;
   connect(btnCopyText, &QToolButton::clicked, this, [this] { reBody->copy(); });
   connect(btnClose, &QToolButton::clicked, this, &TfrmBodyHCNT::btnCloseClick);
-  pnFunc = NewFunctionPanel(Panel1, 127, {btnCopyText, btnPrint, btnClose});
-
-  auto* row = new QHBoxLayout(Panel1);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
-  row->addWidget(lbBookName, 1);
-  row->addWidget(pnFunc);
 }
 
 void TfrmBodyHCNT::CreateStatusBar() {

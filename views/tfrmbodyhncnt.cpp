@@ -1,7 +1,6 @@
 #include "tfrmbodyhncnt.h"
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QStyle>
@@ -20,26 +19,15 @@ TfrmBodyHNCNT::TfrmBodyHNCNT(Desktop& desktop, QWidget* parent) : DocumentView(p
   setObjectName(QStringLiteral("frmBodyHNCNT"));
   SetUpReaderForm(this);
 
-  Panel1 = new QWidget(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setFixedHeight(47);
-  lbBookName = NewBookTitle(Panel1, QStringLiteral("lbBookName"));
-  QStyle* s = style();
-  btnCopyText = NewFlatButton(this, QStringLiteral("btnCopyText"), s->standardIcon(QStyle::SP_FileDialogNewFolder),
-                              QStringLiteral("คัดลอกข้อความ"));
-  btnCopyText->setEnabled(false);
-  btnPrint = NewFlatButton(this, QStringLiteral("btnPrint"), s->standardIcon(QStyle::SP_DialogSaveButton),
-                           QStringLiteral("พิมพ์"));
-  btnClose = NewFlatButton(this, QStringLiteral("btnClose"), s->standardIcon(QStyle::SP_DialogCloseButton),
-                           QStringLiteral("ปิดคัมภีร์"));
-  pnFunc = NewFunctionPanel(Panel1, 128, {btnCopyText, btnPrint, btnClose});
+  const ReaderTitleBar bar = NewReaderTitleBar(this, 128);
+  Panel1 = bar.panel;
+  lbBookName = bar.title;
+  pnFunc = bar.functions;
+  btnCopyText = bar.copy;
+  btnPrint = bar.print;
+  btnClose = bar.close;
   connect(btnCopyText, &QToolButton::clicked, this, &TfrmBodyHNCNT::btnCopyTextClick);
   connect(btnClose, &QToolButton::clicked, this, &TfrmBodyHNCNT::btnCloseClick);
-  auto* titleRow = new QHBoxLayout(Panel1);
-  titleRow->setContentsMargins(0, 0, 0, 0);
-  titleRow->setSpacing(0);
-  titleRow->addWidget(lbBookName, 1);
-  titleRow->addWidget(pnFunc);
 
   reBody = new TMyRichEdit(this);
   reBody->setObjectName(QStringLiteral("reBody"));
@@ -47,8 +35,8 @@ TfrmBodyHNCNT::TfrmBodyHNCNT(Desktop& desktop, QWidget* parent) : DocumentView(p
   connect(reBody, &QPlainTextEdit::selectionChanged, this, &TfrmBodyHNCNT::reBodySelectionChange);
 
   stbar = NewPlainStatusBar(this);
-  btnBookSwitch = NewFlatButton(stbar, QStringLiteral("btnBookSwitch"), s->standardIcon(QStyle::SP_FileDialogListView),
-                                QStringLiteral("ดูคัมภีร์ที่เปิดอยู่"));
+  btnBookSwitch = NewFlatButton(stbar, QStringLiteral("btnBookSwitch"),
+                                style()->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("ดูคัมภีร์ที่เปิดอยู่"));
   connect(btnBookSwitch, &QToolButton::clicked, this, &TfrmBodyHNCNT::btnBookSwitchClick);
 
   CreatePopupMenu();
